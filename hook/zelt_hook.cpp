@@ -1,0 +1,69 @@
+// ZeltHook.dll: a desktop-wide CBT hook that closes the Run dialog and brings the launcher forward.
+// The system loads this library into every process that creates windows while the hook is installed;
+// those processes share nothing with the launcher but the small section below.
+#include <windows.h>
+
+#include <cstddef>
+
+#include "hook/hook_flag.h"
+
+#pragma pack(push, 1)
+struct SharedHookData {
+    HHOOK hookHandle;
+    HWND launcherWindow;
+    char takeoverFlag[kTakeoverFlagSize];
+};
+#pragma pack(pop)
+static_assert(offsetof(SharedHookData, hookHandle) == 0, "shared layout");
+static_assert(offsetof(SharedHookData, launcherWindow) == 4, "shared layout");
+static_assert(offsetof(SharedHookData, takeoverFlag) == 8, "shared layout");
+static_assert(sizeof(SharedHookData) == 10, "shared layout");
+
+// One copy for all processes: written only by the launcher's own calls, read by the hook procedure.
+SharedHookData sharedData __attribute__((section("MY_DATA"), shared)) = {};
+
+static HINSTANCE moduleHandle;
+
+static const char kRunDialogClass[] = "#32770";
+static const char kRunDialogTitle[] = "ファイル名を指定して実行";
+
+static LRESULT CALLBACK RunDialogHookProc(int code, WPARAM first, LPARAM second) {
+    if (code == HCBT_CREATEWND) {
+        // Any window creation anywhere is a chance to catch a Run dialog that is already open.
+        HWND runDialog = FindWindowA(kRunDialogClass, kRunDialogTitle);
+        if (runDialog != NULL) {
+            SetWindowPos(runDialog, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+            SendMessageA(runDialog, WM_CLOSE, 0, 0);
+            ShowWindow(sharedData.launcherWindow, SW_SHOW);
+            SetForegroundWindow(sharedData.launcherWindow);
+        }
+    }
+    return CallNextHookEx(sharedData.hookHandle, code, first, second);
+}
+
+extern "C" int WINAPI SetHook(HWND window, const char* flag) {
+    CopyTakeoverFlag(sharedData.takeoverFlag, flag);
+    if (TakeoverRequested(sharedData.takeoverFlag)) {
+        sharedData.hookHandle = SetWindowsHookExA(WH_CBT, RunDialogHookProc, moduleHandle, 0);
+        if (sharedData.hookHandle == NULL)
+            MessageBoxA(NULL, "フックに失敗しました", "フック開始エラー", MB_ICONERROR);
+    }
+    sharedData.launcherWindow = window;
+    return 0;
+}
+
+extern "C" int WINAPI ResetHook() {
+    if (!ShouldRemoveHook(sharedData.takeoverFlag, sharedData.hookHandle != NULL))
+        return 0;
+    if (UnhookWindowsHookEx(sharedData.hookHandle))
+        sharedData.hookHandle = NULL;
+    else
+        MessageBoxA(NULL, "フック解除に失敗しました", "フック解除エラー", MB_ICONERROR);
+    return 0;
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH)
+        moduleHandle = instance;
+    return TRUE;
+}

@@ -1,0 +1,196 @@
+// The main window: creation, its message dispatch, and the ordered start-up and shutdown.
+#include "launcher/shell/shell.h"
+
+#include "hook/zelt_hook.h"
+#include "launcher/board/board.h"
+#include "launcher/board/board_geometry.h"
+#include "launcher/board/icon_table.h"
+#include "launcher/command/command_box.h"
+#include "launcher/settings/settings.h"
+
+HINSTANCE programInstance;
+HANDLE InstanceMutex;
+HWND MainWindow;
+HWND HoverLabel;
+HWND CompletionList;
+HWND activeDialog;
+HBRUSH CommandBoxBrush;
+
+namespace {
+
+const COLORREF kClassBackground = RGB(180, 180, 220);
+const COLORREF kWhite = RGB(255, 255, 255);
+const int kWindowCorner = 200;
+const int kCommandBoxCorner = 10;
+
+void RefreshWindowRect(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    Settings.WindowRect = Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void TrimSystemMenu(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    RemoveMenu(menu, SC_SIZE, MF_BYCOMMAND);
+    RemoveMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
+    RemoveMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    RemoveMenu(menu, SC_RESTORE, MF_BYCOMMAND);
+}
+
+LRESULT OnCreate(HWND window) {
+    LoadBackground(programInstance, Settings.BitMap);
+    CommandBoxBrush = CreateSolidBrush(kWhite);
+    LoadIcons();
+    SetHook(window, Settings.WINR);
+    TrimSystemMenu(window);
+    if (FlagOn(Settings.ShortCut))
+        RegisterActivationHotKey(window, 0);
+    return 0;
+}
+
+void PlaceCommandBox(HWND window) {
+    // During creation the box does not exist yet; CreateCommandControls places it the same way.
+    HWND box = GetDlgItem(window, IDC_COMMANDBOX);
+    if (box == NULL)
+        return;
+    const Rect& w = Settings.WindowRect;
+    Rect r = CommandBoxRect(RectWidth(w), RectHeight(w), Settings.IconCountColumn);
+    MoveWindow(box, r.left, r.top, RectWidth(r), RectHeight(r), TRUE);
+    SetWindowRgn(box, CreateRoundRectRgn(0, 0, RectWidth(r), RectHeight(r), kCommandBoxCorner, kCommandBoxCorner),
+                 TRUE);
+}
+
+LRESULT OnSize(HWND window) {
+    if (IsIconic(window)) {
+        // The launcher never stays minimised, whoever asked for it.
+        ShowWindow(window, SW_RESTORE);
+        SetForegroundWindow(window);
+        return 0;
+    }
+    SetMainWindowRegion(window);
+    PlaceCommandBox(window);
+    return 0;
+}
+
+LRESULT OnClose(HWND window) {
+    RefreshWindowRect(window);
+    SaveIcons();
+    SaveSettings();
+    DestroyWindow(window);
+    DestroyWindow(HoverLabel);
+    DestroyWindow(CompletionList);
+    return 0;
+}
+
+LRESULT OnDestroy(HWND window) {
+    ResetHook();
+    UnregisterHotKey(window, 0);
+    NotifyTrayIcon(window, NIM_DELETE, programInstance, IDI_LAUNCHER);
+    FreeBackground();
+    DeleteObject(CommandBoxBrush);
+    CommandBoxBrush = NULL;
+    ReleaseCompletionImages();
+    CloseHandle(InstanceMutex);
+    InstanceMutex = NULL;
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT OnCtlColorEdit(HDC dc, HWND control) {
+    if (GetDlgCtrlID(control) != IDC_COMMANDBOX)
+        return 0;
+    SetBkColor(dc, kWhite);
+    return (LRESULT)CommandBoxBrush;
+}
+
+} // namespace
+
+void SetMainWindowRegion(HWND window) {
+    RefreshWindowRect(window);
+    const Rect& r = Settings.WindowRect;
+    SetWindowRgn(window, CreateRoundRectRgn(0, 0, RectWidth(r), RectHeight(r), kWindowCorner, kWindowCorner), TRUE);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_DESTROY:
+        return OnDestroy(window);
+    case WM_SIZE:
+        return OnSize(window);
+    case WM_SETFOCUS:
+        SetFocus(GetDlgItem(window, IDC_COMMANDBOX));
+        return 0;
+    case WM_PAINT:
+        PaintBoard(window);
+        return 0;
+    case WM_CLOSE:
+        return OnClose(window);
+    case WM_QUERYENDSESSION:
+        // Everything is saved and torn down before Windows goes on; never hold up a log-off.
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        return TRUE;
+    case WM_SETCURSOR:
+        if (cursorMode != 0)
+            return 0; // keep the cursor the mouse handlers chose
+        break;
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_F4 && GetKeyState(VK_MENU) < 0)
+            ShowWindow(window, SW_HIDE); // Alt+F4 hides; only the menu's exit closes
+        return 0;
+    case WM_COMMAND:
+        OnCommand(window, wParam);
+        return 0;
+    case WM_CTLCOLOREDIT:
+        return OnCtlColorEdit((HDC)wParam, (HWND)lParam);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(window);
+    case WM_LBUTTONDOWN:
+        return OnLeftButtonDown(window);
+    case WM_LBUTTONUP:
+        return OnLeftButtonUp(window);
+    case WM_RBUTTONDOWN:
+        OnRightButtonDown(window, lParam);
+        return 0;
+    case WM_DROPFILES:
+        DropFile(window, (HDROP)wParam);
+        SetForegroundWindow(MainWindow);
+        return 0;
+    case WM_HOTKEY:
+        OnHotKey(window, wParam);
+        return 0;
+    case WM_TRAYICON:
+        OnTrayIcon(window, lParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateMainWindow() {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = 0;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = programInstance;
+    wc.hIcon = LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER));
+    wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+    wc.hbrBackground = CreateSolidBrush(kClassBackground);
+    wc.lpszClassName = kMainWindowClass;
+    RegisterClassExA(&wc);
+
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, "ZeltLauncher", WS_POPUP,
+                                  Settings.WindowRect.left, Settings.WindowRect.top,
+                                  BoardWindowWidth(Settings.IconCountColumn), BoardWindowHeight(Settings.IconCountRow),
+                                  NULL, NULL, programInstance, NULL);
+    if (window == NULL)
+        return NULL;
+    SetMainWindowRegion(window);
+    NotifyTrayIcon(window, NIM_ADD, programInstance, IDI_LAUNCHER);
+    DragAcceptFiles(window, TRUE);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    CreateCommandControls(window);
+    MainWindow = window;
+    return window;
+}

@@ -1,0 +1,39 @@
+// Program-wide windows and handles of the launcher shell, and the main window's operations.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "launcher/resources/resource_ids.h"
+
+extern HINSTANCE programInstance;
+extern HANDLE InstanceMutex;
+// Set only at the very end of window creation; earlier code uses the handle it is given.
+extern HWND MainWindow;
+extern HWND HoverLabel;
+extern HWND CompletionList;
+// The icon registration or About dialog opened last; never cleared, so callers test IsWindow.
+extern HWND activeDialog;
+extern HBRUSH CommandBoxBrush;
+
+const char kMainWindowClass[] = "ZeltLauncher";
+const int IDC_COMMANDBOX = 100;
+const int IDC_HOVERLABEL = 101;
+const int IDC_COMPLETIONLIST = 102;
+const UINT WM_TRAYICON = WM_APP + 100;
+
+// Registers the class, creates and shows the main window and its controls; NULL when that failed.
+HWND CreateMainWindow();
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Re-applies the rounded outline from the current window rectangle.
+void SetMainWindowRegion(HWND window);
+
+// Hot key and tray icon.
+void RegisterActivationHotKey(HWND window, int id);
+void NotifyTrayIcon(HWND window, DWORD action, HINSTANCE instance, int iconId);
+void OnHotKey(HWND window, WPARAM wParam);
+void OnTrayIcon(HWND window, LPARAM lParam);
+// Menus: the board's right click and the commands they send.
+void OnRightButtonDown(HWND window, LPARAM lParam);
+void OnCommand(HWND window, WPARAM wParam);
+void ShowTrayMenu(HWND window);

@@ -1,0 +1,53 @@
+// The activation hot key and the notification-area icon.
+#include "launcher/settings/settings.h"
+#include "launcher/shell/shell.h"
+
+#include <cstdlib>
+
+void RegisterActivationHotKey(HWND window, int id) {
+    UINT modifiers = 0;
+    if (FlagOn(Settings.ActiveKeyAlt))
+        modifiers |= MOD_ALT;
+    if (FlagOn(Settings.ActiveKeyCtrl))
+        modifiers |= MOD_CONTROL;
+    if (FlagOn(Settings.ActiveKeyShift))
+        modifiers |= MOD_SHIFT;
+    if (!RegisterHotKey(window, id, modifiers, std::atoi(Settings.ActiveKey)))
+        MessageBoxA(window, "ホットキーの設定に失敗しました。", "Programming Tips", MB_OK);
+}
+
+void NotifyTrayIcon(HWND window, DWORD action, HINSTANCE instance, int iconId) {
+    // The first, 88-byte layout of the structure, which every version of the shell accepts.
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 0;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_TRAYICON;
+    data.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(iconId));
+    lstrcpyA(data.szTip, "∩(　´Α｀)＜　先生、「ZeltLauncher」ってどうよ？");
+    Shell_NotifyIconA(action, &data);
+}
+
+void OnHotKey(HWND window, WPARAM wParam) {
+    if (LOWORD(wParam) != 0)
+        return;
+    if (GetForegroundWindow() == window && IsWindowVisible(window)) {
+        ShowWindow(window, SW_HIDE);
+        return;
+    }
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+}
+
+void OnTrayIcon(HWND window, LPARAM lParam) {
+    switch (lParam) {
+    case WM_LBUTTONDOWN:
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu(window);
+        break;
+    }
+}

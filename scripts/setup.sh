@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs everything the build and the tests need on a Debian 12 machine.
+# Quick when everything is already present.
+set -euo pipefail
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+need=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+for p in cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev \
+         g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686 \
+         wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-ipafont \
+         locales libx11-dev zip; do
+    have "$p" || need+=("$p")
+done
+
+if [ ${#need[@]} -gt 0 ]; then
+    echo "setup: installing ${need[*]}"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $SUDO dpkg --add-architecture i386
+    fi
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+# Some virtual machines cannot execute 32-bit x86 code natively (IA-32 emulation is off), so wine32
+# cannot start. qemu's user-mode emulator runs it instead; the bookworm build is too slow for Wine
+# (about a minute per process), the backported one starts a warm Wine process in a fraction of a second.
+if ! /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
+    if ! /usr/bin/qemu-i386 --version 2>/dev/null | grep -qE 'version ([89]|[1-9][0-9])\.'; then
+        echo "setup: installing qemu user-mode emulation for 32-bit code"
+        if ! grep -rqs bookworm-backports /etc/apt/sources.list /etc/apt/sources.list.d/; then
+            echo 'deb http://deb.debian.org/debian bookworm-backports main' | $SUDO tee /etc/apt/sources.list.d/backports.list >/dev/null
+        fi
+        $SUDO apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user-static >/dev/null
+    fi
+    binfmt=/proc/sys/fs/binfmt_misc
+    [ -e $binfmt/register ] || $SUDO mount -t binfmt_misc binfmt_misc $binfmt
+    # Register (again) with the F flag so the interpreter in use is the current binary.
+    [ -e $binfmt/qemu-i386 ] && echo -1 | $SUDO tee $binfmt/qemu-i386 >/dev/null
+    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386:F' \
+        | $SUDO tee $binfmt/register >/dev/null
+    /lib/ld-linux.so.2 --help >/dev/null 2>&1 || { echo "setup: 32-bit programs still cannot run" >&2; exit 1; }
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    echo "setup: generating ja_JP.UTF-8"
+    $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi

@@ -1,0 +1,136 @@
+// The hook library inside one process: install, remove, and the takeover of a Run dialog.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hook/zelt_hook.h"
+
+namespace {
+
+// Message boxes are caught before they appear: a thread-local CBT hook records their text and
+// vetoes their creation, so a test never waits for a click.
+std::vector<std::string> caughtBoxes;
+HHOOK boxCatcher;
+bool openingOwnDialog; // the test's own dialogs are not message boxes
+
+LRESULT CALLBACK CatchBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        CBT_CREATEWNDA* create = (CBT_CREATEWNDA*)lParam;
+        if (!openingOwnDialog && create->lpcs->lpszClass == MAKEINTATOM(32770) && create->lpcs->lpszName != NULL &&
+            create->lpcs->hwndParent == NULL && (create->lpcs->style & WS_CAPTION)) {
+            caughtBoxes.push_back(create->lpcs->lpszName);
+            return 1;
+        }
+    }
+    return CallNextHookEx(boxCatcher, code, wParam, lParam);
+}
+
+class HookLibrary : public testing::Test {
+protected:
+    HWND launcher = NULL;
+    void SetUp() override {
+        caughtBoxes.clear();
+        boxCatcher = SetWindowsHookExA(WH_CBT, CatchBoxes, NULL, GetCurrentThreadId());
+        launcher = CreateWindowExA(0, "STATIC", "stand-in launcher", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    }
+    void TearDown() override {
+        ResetHook();
+        DestroyWindow(launcher);
+        UnhookWindowsHookEx(boxCatcher);
+    }
+};
+
+INT_PTR CALLBACK RunDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) {
+        DestroyWindow(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// A modeless dialog of class "#32770" with the given title.
+HWND OpenDialog(const char* title) {
+    struct {
+        DLGTEMPLATE t;
+        WORD menu, cls, title;
+    } tpl = {};
+    tpl.t.style = WS_POPUP | WS_CAPTION;
+    tpl.t.cx = 100;
+    tpl.t.cy = 50;
+    openingOwnDialog = true;
+    HWND dialog = CreateDialogIndirectA(NULL, &tpl.t, NULL, RunDialogProc);
+    openingOwnDialog = false;
+    SetWindowTextA(dialog, title);
+    return dialog;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+void CreateAnyWindow() {
+    HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+    DestroyWindow(w);
+    Pump();
+}
+
+const char kRunTitle[] = "ファイル名を指定して実行";
+
+TEST_F(HookLibrary, TakesOverTheRunDialogAtTheNextWindowCreation) {
+    SetHook(launcher, "1");
+    HWND run = OpenDialog(kRunTitle);
+    CreateAnyWindow();
+    EXPECT_FALSE(IsWindow(run));
+    EXPECT_TRUE(IsWindowVisible(launcher));
+    EXPECT_TRUE(caughtBoxes.empty());
+}
+
+TEST_F(HookLibrary, LeavesOtherDialogsAndOtherClassesAlone) {
+    SetHook(launcher, "1");
+    HWND other = OpenDialog("開く");
+    HWND sameTitle = CreateWindowExA(0, "STATIC", kRunTitle, WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    CreateAnyWindow();
+    EXPECT_TRUE(IsWindow(other));
+    EXPECT_TRUE(IsWindow(sameTitle));
+    EXPECT_FALSE(IsWindowVisible(launcher));
+    DestroyWindow(other);
+    DestroyWindow(sameTitle);
+}
+
+TEST_F(HookLibrary, FlagZeroInstallsNothing) {
+    SetHook(launcher, "0");
+    HWND run = OpenDialog(kRunTitle);
+    CreateAnyWindow();
+    EXPECT_TRUE(IsWindow(run));
+    EXPECT_FALSE(IsWindowVisible(launcher));
+    DestroyWindow(run);
+    ResetHook();
+    EXPECT_TRUE(caughtBoxes.empty());
+}
+
+TEST_F(HookLibrary, RemovingTwiceShowsNoErrorAndStopsTheTakeover) {
+    SetHook(launcher, "1");
+    ResetHook();
+    ResetHook();
+    EXPECT_TRUE(caughtBoxes.empty());
+    HWND run = OpenDialog(kRunTitle);
+    CreateAnyWindow();
+    EXPECT_TRUE(IsWindow(run));
+    DestroyWindow(run);
+}
+
+TEST_F(HookLibrary, ALongFlagTextIsCutToOneCharacter) {
+    SetHook(launcher, "1xxxxxxxxxxxxxxxxxxxxxxxxxxx");
+    HWND run = OpenDialog(kRunTitle);
+    CreateAnyWindow();
+    EXPECT_FALSE(IsWindow(run)); // "1" after the cut: the hook is on, and nothing beyond the flag was hit
+    ResetHook();
+    EXPECT_TRUE(caughtBoxes.empty());
+}
+
+} // namespace
