@@ -1,2 +1,3 @@
 list(APPEND ZELT_CORE_SOURCES)
-list(APPEND ZELT_WIN_SOURCES)
+list(APPEND ZELT_WIN_SOURCES
+    launcher/command/launch_slot.cpp)
