@@ -1,0 +1,82 @@
+// Drives the real ZeltLauncher.exe from another Wine process: a fresh program folder per test, real
+// input through SendInput, windows read with messages, pixels read from the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// --- Files -------------------------------------------------------------------------------------
+// The folder holding the test executables, ZeltLauncher.exe, ZeltHook.dll and marker.exe.
+std::string BinaryFolder();
+// A new, empty folder under the temporary folder, with ZeltLauncher.exe and ZeltHook.dll copied in.
+std::string NewProgramFolder(const std::string& name);
+// A new, empty folder (for documents, markers, dropped files).
+std::string NewFolder(const std::string& name);
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path); // "" when missing
+bool FileExists(const std::string& path);
+// Copies marker.exe into folder under the given name; running it writes <name>.ran beside it with
+// its working folder on the first line and its command line on the second.
+std::string PlaceMarker(const std::string& folder, const std::string& exeName);
+
+// --- The launcher process ------------------------------------------------------------------------
+struct Launcher {
+    std::string folder;
+    PROCESS_INFORMATION process{};
+    HWND window = NULL;
+    bool Running() const;
+    ~Launcher();
+};
+
+// Starts ZeltLauncher.exe in folder and waits for its main window to be shown.
+bool StartLauncher(Launcher& launcher, const std::string& folder, DWORD timeoutMs = 30000);
+// Starts it and waits only for the process to end (a second instance); returns its exit code or -1.
+int RunToExit(const std::string& folder, DWORD timeoutMs = 30000);
+// WM_CLOSE, as the menu's exit sends it; waits for the process to end.
+bool CloseLauncher(Launcher& launcher, DWORD timeoutMs = 30000);
+void KillLauncher(Launcher& launcher);
+// The launcher's main windows on the desktop (class "ZeltLauncher").
+std::vector<HWND> LauncherWindows();
+
+// --- Waiting -------------------------------------------------------------------------------------
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000);
+// Lets the system settle: processes this thread's messages for the given time.
+void Pause(DWORD ms);
+
+// --- Input ---------------------------------------------------------------------------------------
+void MoveMouse(int x, int y);
+void LeftDown();
+void LeftUp();
+void RightDown();
+void RightUp();
+void Click(int x, int y);
+void RightClick(int x, int y);
+// Press at from, move in steps, release at to.
+void Drag(int fromX, int fromY, int toX, int toY);
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+void PressKey(WORD vk);
+// Holds the keys down in order, then releases them in reverse (e.g. {VK_MENU, 'R'}).
+void PressChord(std::initializer_list<WORD> keys);
+// Types ASCII text with real key presses (letters, digits, space, a few signs).
+void TypeText(const char* text);
+// Puts the pointer over a window so Wine's focus (which follows the pointer) goes to it.
+void HoverWindow(HWND window);
+
+// --- Reading ------------------------------------------------------------------------------------
+// A window's text through WM_GETTEXT (GetWindowTextA returns "" across processes).
+std::string WindowText(HWND window);
+COLORREF ScreenPixel(int x, int y);
+RECT WindowRect(HWND window);
+// Saves the whole screen as a 24-bit BMP under <build>/screenshots/<name>.bmp.
+std::string SaveScreenshot(const std::string& name);
+// A top-level window of class "#32770" belonging to the launcher's process with the given title, or NULL.
+HWND FindDialog(const Launcher& launcher, const char* title);
+
+} // namespace e2e
