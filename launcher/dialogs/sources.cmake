@@ -1,2 +1,2 @@
-list(APPEND ZELT_CORE_SOURCES)
+list(APPEND ZELT_CORE_SOURCES launcher/dialogs/icon_validation.cpp)
 list(APPEND ZELT_WIN_SOURCES)
