@@ -26,11 +26,6 @@ void DropFile(HWND, HDROP drop) { DragFinish(drop); }
 void CreateCommandControls(HWND) {}
 void ReleaseCompletionImages() {}
 
-// Menus.
-void OnRightButtonDown(HWND, LPARAM) {}
-void OnCommand(HWND, WPARAM) {}
-void ShowTrayMenu(HWND) {}
-
 // Hover label (board): until its procedure exists the label is a plain window.
 LRESULT CALLBACK HoverLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(label, message, wParam, lParam);
