@@ -2,6 +2,8 @@
 #pragma once
 
 #define IDI_LAUNCHER 101
+#define IDC_HAND_POINT 105
+#define IDC_HAND_FRAME 108
 
 // --- Menus and dialogs -------------------------------------------------------------------------
 // Menu 102: popup 0 (Main) and popup 1 (Icon), used by position.

@@ -12,37 +12,6 @@ namespace {
 const char kShowText[] = "表示(&V)";
 const char kHideText[] = "非表示(&V)";
 
-// --- The cell the icon commands act on ---------------------------------------------------------
-// The board's hit test of the last right-click: the slot under the cursor (0 for none) and its cell.
-struct MenuTarget {
-    int slot;
-    RECT cellRect;
-};
-MenuTarget menuTarget;
-
-MenuTarget HitMenuTarget(HWND window) {
-    MenuTarget t = {};
-    POINT p;
-    GetCursorPos(&p);
-    ScreenToClient(window, &p);
-    int dx = p.x - BoardLeft, dy = p.y - BoardTop;
-    if (dx < 0 || dy < 0)
-        return t;
-    int column = dx / CellWidth, row = dy / CellHeight + 1;
-    if (column >= Settings.IconCountColumn || row > Settings.IconCountRow)
-        return t;
-    t.slot = ((Settings.NowPage - 1) * Settings.IconCountRow + (row - 1)) * Settings.IconCountColumn + column + 1;
-    if (t.slot < 0 || t.slot > kSlotCount)
-        t.slot = 0;
-    t.cellRect.left = BoardLeft + CellWidth * column;
-    t.cellRect.top = BoardTop + CellHeight * (row - 1);
-    t.cellRect.right = t.cellRect.left + CellWidth;
-    t.cellRect.bottom = t.cellRect.top + CellHeight;
-    return t;
-}
-
-// -----------------------------------------------------------------------------------------------
-
 void SetShowHideText(HMENU menu, HWND window) {
     SetMenuItemText(menu, IDM_SHOWHIDE, FALSE, IsWindowVisible(window) == 1 ? kHideText : kShowText);
 }
@@ -66,9 +35,14 @@ void RunSettings() {
     RedrawWindow(MainWindow, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+RECT TargetCellRect() {
+    const Rect& r = targetCell.cellRect;
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
 } // namespace
 
-int MenuTargetSlot() { return menuTarget.slot; }
+int MenuTargetSlot() { return targetCell.slot; }
 
 void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const char* text) {
     MENUITEMINFOA info = {};
@@ -80,11 +54,11 @@ void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const char* text) {
 }
 
 void OnRightButtonDown(HWND window, LPARAM lParam) {
-    menuTarget = HitMenuTarget(window);
+    targetCell = HitTestCell(window);
     POINT p = {(LONG)LOWORD(lParam), (LONG)HIWORD(lParam)};
     HMENU menu = LoadMainMenu(window);
     HMENU popup;
-    if (menuTarget.slot != 0 && IconTable[menuTarget.slot].icon != nullptr) {
+    if (targetCell.slot != 0 && IconTable[targetCell.slot].icon != nullptr) {
         popup = GetSubMenu(menu, 1);
     } else {
         popup = GetSubMenu(menu, 0);
@@ -112,6 +86,7 @@ void ShowTrayMenu(HWND window) {
 }
 
 void OnCommand(HWND, WPARAM wParam) {
+    RECT cellRect;
     ShowWindow(HoverLabel, SW_HIDE);
     switch (LOWORD(wParam)) {
     case IDM_SHOWHIDE:
@@ -127,13 +102,15 @@ void OnCommand(HWND, WPARAM wParam) {
         DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), MainWindow, AboutDialog, 0);
         break;
     case IDM_EDITICON:
+        cellRect = TargetCellRect();
         DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ICONEDIT), MainWindow, IconEditDialog, 0);
-        InvalidateRect(MainWindow, &menuTarget.cellRect, TRUE);
+        InvalidateRect(MainWindow, &cellRect, TRUE);
         break;
     case IDM_DELETEICON:
-        if (menuTarget.slot != 0)
-            ClearSlot(menuTarget.slot);
-        InvalidateRect(MainWindow, &menuTarget.cellRect, TRUE);
+        cellRect = TargetCellRect();
+        if (targetCell.slot != 0)
+            ClearSlot(targetCell.slot);
+        InvalidateRect(MainWindow, &cellRect, TRUE);
         break;
     }
 }
