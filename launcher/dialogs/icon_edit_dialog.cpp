@@ -43,7 +43,7 @@ void FillChooser(HWND dialog, const char* path) {
     for (int i = 0; i < count; ++i) {
         HICON icon = (HICON)LoadSlotIcon(path, i);
         ImageList_ReplaceIcon(list, -1, icon);
-        DestroyIcon(icon); // the list keeps its own copy
+        ReleaseIcon(icon); // the list keeps its own copy
     }
     HIMAGELIST replaced = (HIMAGELIST)SendMessageA(chooser, LVM_SETIMAGELIST, LVSIL_NORMAL, (LPARAM)list);
     if (replaced != NULL && replaced != list)
@@ -171,7 +171,7 @@ void OnOk(HWND dialog) {
     IconHandle old = e.icon;
     e.icon = LoadSlotIcon(e.iconPath, e.iconIndex);
     if (old != nullptr && old != e.icon)
-        DestroyIcon((HICON)old);
+        ReleaseIcon(old);
     EndDialog(dialog, IDC_OK);
 }
 

@@ -13,6 +13,9 @@
 
 #include <cstdio>
 
+int(WINAPI* SettingsResetHook)() = ResetHook;
+int(WINAPI* SettingsSetHook)(HWND window, const char* flag) = SetHook;
+
 namespace {
 
 WNDPROC keyBoxProc;
@@ -231,8 +234,8 @@ void Apply(HWND dialog) {
     char winr[2];
     StoreCheck(dialog, IDC_WINR, winr);
     if (lstrcmpA(winr, Settings.WINR) != 0) {
-        ResetHook();
-        SetHook(MainWindow, winr);
+        SettingsResetHook();
+        SettingsSetHook(MainWindow, winr);
     }
     lstrcpyA(Settings.WINR, winr);
     StoreCheck(dialog, IDC_SHORTCUT, Settings.ShortCut);
