@@ -17,3 +17,24 @@ LRESULT OnLeftButtonUp(HWND window);
 void DropFile(HWND window, HDROP drop);
 
 LRESULT CALLBACK HoverLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Installs the real platform behind the icon table (done at start-up; tests may call it again).
+void UseWin32IconPlatform();
+
+// The board state that the mouse handlers, the painting and the menus share.
+#include "launcher/board/board_geometry.h"
+extern CellHit targetCell;
+extern CellHit activeCell;
+extern bool pressingIcon;
+extern PageButtonHit hoverPage;
+extern PageButtonHit labelledPage;
+extern char labelText[512];
+// The background picture and its description.
+extern HBITMAP BackgroundBitmap;
+extern BITMAP BackgroundInfo;
+
+// Hit tests at the cursor's current position (GetCursorPos); the page test refreshes WindowRect.
+CellHit HitTestCell(HWND window);
+PageButtonHit HitTestPageButton(HWND window);
+// Draws the whole board into dc; PaintBoard and WM_PRINTCLIENT use it.
+void DrawBoard(HWND window, HDC dc);

@@ -15,3 +15,39 @@ int BoardWindowHeight(int rows);
 // The command box: (columns - 3) cells wide, 19 high, centred, 27 pixels above the bottom edge.
 const int CommandBoxHeight = 19;
 Rect CommandBoxRect(int windowWidth, int windowHeight, int columns);
+
+const int PageButtonInset = 30;
+const int PageButtonSize = 21;
+const int PageButtonsTop = 74;
+const int PageButtonPitch = 33;
+
+// The cell under a point. Label coordinates are in client coordinates here; the Win32 hit test turns
+// them into screen coordinates. All zero when the point is on no cell.
+struct CellHit {
+    int column; // 0-based
+    int row;    // 1-based
+    int slot;   // 0: no cell
+    int labelX;
+    int labelY;
+    Rect cellRect;
+};
+
+// The page button under a point; all zero when none.
+struct PageButtonHit {
+    int page;
+    Rect buttonRect;
+    int labelX;
+    int labelY;
+};
+
+// The slot a cell of the current page shows (column 0-based, row 1-based).
+int SlotOfCell(int nowPage, int rows, int columns, int column, int row);
+Rect CellRect(int column, int row);
+Rect PageButtonRect(int windowWidth, int page);
+CellHit CellAt(int x, int y, int rows, int columns, int nowPage);
+PageButtonHit PageButtonAt(int x, int y, int windowWidth, int pageCount);
+// Page p's slots: first..last, n = rows x columns each.
+int FirstSlotOfPage(int page, int rows, int columns);
+// The last free slot of the page searching from its end, or 0 when it is full.
+// occupied(slot) tells whether a slot holds an icon.
+int LastFreeSlotOfPage(int page, int rows, int columns, bool (*occupied)(int slot));

@@ -125,6 +125,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         PaintBoard(window);
         return 0;
+    case WM_PRINTCLIENT:
+        DrawBoard(window, (HDC)wParam);
+        return 0;
     case WM_CLOSE:
         return OnClose(window);
     case WM_QUERYENDSESSION:

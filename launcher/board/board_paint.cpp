@@ -1,0 +1,210 @@
+// Painting the board: face, background picture, border, page buttons, icons, grid and title.
+#include "launcher/board/board.h"
+#include "launcher/board/icon_table.h"
+#include "launcher/settings/settings.h"
+#include "launcher/shell/shell.h"
+
+HBITMAP BackgroundBitmap;
+BITMAP BackgroundInfo;
+
+namespace {
+
+const int kPaintBitmapSize = 1000;
+const int kFaceCorner = 200;
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBorder = RGB(150, 200, 200);
+const COLORREF kHalo = RGB(160, 250, 250);
+const COLORREF kCurrentPage = RGB(200, 100, 100);
+const COLORREF kHoveredPage = RGB(100, 200, 100);
+const COLORREF kOtherPage = RGB(50, 70, 50);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kTitle = RGB(50, 100, 50);
+const COLORREF kBanner = RGB(250, 250, 250);
+
+struct Size {
+    int width;
+    int height;
+};
+
+Size WindowSize(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    Settings.WindowRect = Rect{r.left, r.top, r.right, r.bottom};
+    return Size{r.right - r.left, r.bottom - r.top};
+}
+
+// One filled ellipse with its own pen and a brush of the pen's colour.
+void DrawDisc(HDC dc, int style, int width, COLORREF colour, int l, int t, int r, int b) {
+    HPEN pen = CreatePen(style, width, colour);
+    HBRUSH brush = CreateSolidBrush(colour);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    Ellipse(dc, l, t, r, b);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
+void DrawFace(HDC dc, Size w) {
+    HBRUSH brush = CreateSolidBrush(kWhite);
+    HGDIOBJ old = SelectObject(dc, brush);
+    RoundRect(dc, 0, 0, w.width - 1, w.height - 1, kFaceCorner, kFaceCorner);
+    SelectObject(dc, old);
+    DeleteObject(brush);
+}
+
+void DrawBackground(HDC dc, Size w) {
+    // After a failed reload the description still holds the old size; without a bitmap draw nothing.
+    if (!FlagOn(Settings.DSPBMP) || BackgroundBitmap == NULL)
+        return;
+    int bw = BackgroundInfo.bmWidth;
+    int bh = BackgroundInfo.bmHeight;
+    int sw = bw * Settings.BitMapRateX / 100;
+    int sh = bh * Settings.BitMapRateY / 100;
+    int x = w.width / 2 - sw / 2 + Settings.BitMapPosCompensationLeft;
+    int y = w.height / 2 - sh / 2 + Settings.BitMapPosCompensationTop;
+    HDC source = CreateCompatibleDC(NULL);
+    HGDIOBJ old = SelectObject(source, BackgroundBitmap);
+    int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, x, y, sw, sh, source, 0, 0, bw, bh, SRCCOPY);
+    SetStretchBltMode(dc, oldMode);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void DrawBorder(HDC dc, Size w) {
+    HPEN pen = CreatePen(PS_SOLID, 3, kBorder);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, 0, 0, w.width - 1, w.height - 1, kFaceCorner, kFaceCorner);
+    int half = (Settings.IconCountColumn - 3) * CellWidth / 2;
+    RoundRect(dc, w.width / 2 - half - 1, w.height - 28, w.width / 2 + half, w.height - 8, 10, 10);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+void DrawPageButtons(HWND window, HDC dc, Size w) {
+    PageButtonHit hover = HitTestPageButton(window);
+    for (int p = 1; p <= Settings.PageCount && p <= kMaxPages; p++) {
+        COLORREF colour = p == Settings.NowPage ? kCurrentPage : p == hover.page ? kHoveredPage : kOtherPage;
+        Rect s = PageButtonRect(w.width, p);
+        DrawDisc(dc, PS_SOLID, 3, kHalo, s.left + 1, s.top + 1, s.right, s.bottom);
+        DrawDisc(dc, PS_SOLID, 1, kBlack, s.left + 3, s.top + 3, s.right - 1, s.bottom - 1);
+        DrawDisc(dc, PS_SOLID, 0, colour, s.left + 3, s.top + 3, s.right - 3, s.bottom - 3);
+        DrawDisc(dc, PS_SOLID, 1, kWhite, s.left + 4, s.top + 4, s.right - 5, s.bottom - 5);
+        DrawDisc(dc, PS_SOLID, 0, colour, s.left + 5, s.top + 5, s.right - 3, s.bottom - 3);
+    }
+}
+
+void DrawIcons(HDC dc) {
+    int rows = Settings.IconCountRow;
+    int columns = Settings.IconCountColumn;
+    for (int r = 1; r <= rows; r++) {
+        for (int c = 0; c < columns; c++) {
+            int slot = SlotOfCell(Settings.NowPage, rows, columns, c, r);
+            if (slot < 1 || slot > kSlotCount || IconTable[slot].icon == 0)
+                continue;
+            Rect cell = CellRect(c, r);
+            DrawIcon(dc, cell.left, cell.top, (HICON)IconTable[slot].icon);
+        }
+    }
+}
+
+void DrawGrid(HDC dc) {
+    if (!FlagOn(Settings.ICONRECT))
+        return;
+    int columns = Settings.IconCountColumn;
+    int rows = Settings.IconCountRow;
+    int right = 34 + CellWidth * columns;
+    int bottom = 34 + CellHeight * rows;
+    HPEN pen = CreatePen(PS_DOT, 1, kBlack);
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, 34, 34, NULL);
+    LineTo(dc, 34, bottom);
+    LineTo(dc, right, bottom);
+    LineTo(dc, right, 34);
+    LineTo(dc, 34, 34);
+    for (int i = 1; i < columns; i++) {
+        MoveToEx(dc, 35 + CellWidth * i, 34, NULL);
+        LineTo(dc, 35 + CellWidth * i, bottom);
+    }
+    for (int j = 1; j < rows; j++) {
+        MoveToEx(dc, 34, 35 + CellHeight * j, NULL);
+        LineTo(dc, right, 35 + CellHeight * j);
+    }
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+void DrawTitle(HDC dc, Size w) {
+    int page = Settings.NowPage;
+    if (page < 1 || page > kTitleCount)
+        return;
+    const char* title = Settings.Title[page];
+    HFONT font = CreateFontA(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN, "ＭＳ 明朝");
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColour = SetTextColor(dc, kTitle);
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, title, lstrlenA(title), &extent);
+    int x = w.width / 2 - extent.cx / 2;
+    HPEN pen = CreatePen(PS_SOLID, 2, kTitle);
+    HBRUSH brush = CreateSolidBrush(kBanner);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    RoundRect(dc, x - 20, 5, x + extent.cx + 20, extent.cy + 12, 30, 30);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+    TextOutA(dc, x, 8, title, lstrlenA(title));
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+}
+
+} // namespace
+
+void LoadBackground(HINSTANCE instance, const char* path) {
+    BackgroundBitmap =
+        (HBITMAP)LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (BackgroundBitmap != NULL)
+        GetObjectA(BackgroundBitmap, sizeof BackgroundInfo, &BackgroundInfo);
+    else
+        ZeroMemory(&BackgroundInfo, sizeof BackgroundInfo);
+}
+
+void FreeBackground() {
+    if (BackgroundBitmap != NULL)
+        DeleteObject(BackgroundBitmap);
+    BackgroundBitmap = NULL;
+}
+
+void DrawBoard(HWND window, HDC target) {
+    Size w = WindowSize(window);
+    HDC dc = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, kPaintBitmapSize, kPaintBitmapSize);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    DrawFace(dc, w);
+    DrawBackground(dc, w);
+    DrawBorder(dc, w);
+    DrawPageButtons(window, dc, w);
+    DrawIcons(dc);
+    DrawGrid(dc);
+    DrawTitle(dc, w);
+    BitBlt(target, 0, 0, kPaintBitmapSize, kPaintBitmapSize, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+void PaintBoard(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    DrawBoard(window, dc);
+    EndPaint(window, &ps);
+}

@@ -1,0 +1,254 @@
+// The icon slot table, its file icons.dat and the icon fallback chain, over the platform seam.
+// Kept ASCII: the fuzzer builds this file with clang.
+#include "launcher/board/icon_table.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "launcher/board/paths.h"
+#include "launcher/settings/settings.h"
+
+IconEntry IconTable[kSlotCount + 1];
+IconPlatform* iconPlatform;
+
+namespace {
+
+const int kLineBuffer = 1000;
+const int kValueLimit = 511;
+const int kKeyLimit = 9;
+
+// Decimal with leading blanks and a sign, as atoi reads it, but saturating instead of overflowing.
+long long ParseNumber(const char* text) {
+    while (*text == ' ' || *text == '\t')
+        text++;
+    bool negative = false;
+    if (*text == '+' || *text == '-')
+        negative = *text++ == '-';
+    long long value = 0;
+    while (*text >= '0' && *text <= '9') {
+        if (value < 10000000000LL)
+            value = value * 10 + (*text - '0');
+        text++;
+    }
+    return negative ? -value : value;
+}
+
+int ClampToInt(long long value) {
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return (int)value;
+}
+
+// One line without its line end: slot?KEY?value.
+void ApplyLine(char* line) {
+    char* first = std::strchr(line, '?');
+    if (first == NULL)
+        return;
+    char* second = std::strchr(first + 1, '?');
+    if (second == NULL)
+        return;
+    *first = '\0';
+    *second = '\0';
+    const char* key = first + 1;
+    const char* value = second + 1;
+    if (std::strlen(key) > (size_t)kKeyLimit)
+        return;
+    long long slot = ParseNumber(line);
+    // Record 0 is the no-cell record and must stay free; nothing else exists.
+    if (slot < 1 || slot > kSlotCount)
+        return;
+    char bounded[kValueLimit + 1];
+    CopyText(bounded, sizeof bounded, value);
+    IconEntry& entry = IconTable[slot];
+    if (std::strcmp(key, "NAME") == 0) {
+        CopyText(entry.name, sizeof entry.name, bounded);
+    } else if (std::strcmp(key, "FILEPATH") == 0) {
+        CopyText(entry.filePath, sizeof entry.filePath, bounded);
+    } else if (std::strcmp(key, "CURDIR") == 0) {
+        CopyText(entry.curDir, sizeof entry.curDir, bounded);
+    } else if (std::strcmp(key, "ICONPATH") == 0) {
+        CopyText(entry.iconPath, sizeof entry.iconPath, bounded);
+    } else if (std::strcmp(key, "COMMAND") == 0) {
+        CopyText(entry.command, sizeof entry.command, bounded);
+    } else if (std::strcmp(key, "ICONINDEX") == 0) {
+        entry.iconIndex = ClampToInt(ParseNumber(value));
+        // A repeated ICONINDEX line must not leak the handle of the first.
+        IconHandle old = entry.icon;
+        entry.icon = LoadSlotIcon(entry.iconPath, entry.iconIndex);
+        ReleaseIcon(old);
+    }
+}
+
+// Gives the slot the icon of its (new) iconPath, or frees it when that is empty.
+void RefreshIcon(IconEntry& entry) {
+    ReleaseIcon(entry.icon);
+    entry.icon = entry.iconPath[0] == '\0' ? 0 : LoadSlotIcon(entry.iconPath, entry.iconIndex);
+}
+
+template <int N> void SwapText(char (&a)[N], char (&b)[N]) {
+    char t[N];
+    std::memcpy(t, a, N);
+    std::memcpy(a, b, N);
+    std::memcpy(b, t, N);
+}
+
+bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlotCount; }
+
+} // namespace
+
+void ReleaseIcon(IconHandle icon) {
+    if (icon == 0 || icon == iconPlatform->ResourceIcon())
+        return;
+    iconPlatform->DestroyIconHandle(icon);
+}
+
+void ReadIcons(std::FILE* file) {
+    char line[kLineBuffer];
+    bool continuation = false;
+    while (std::fgets(line, kLineBuffer - 1, file) != NULL) {
+        size_t length = std::strlen(line);
+        bool complete = length > 0 && line[length - 1] == '\n';
+        // The rest of an over-long line belongs to the record already read, never to a new one.
+        bool skip = continuation;
+        continuation = !complete && !std::feof(file);
+        if (skip)
+            continue;
+        if (complete)
+            line[--length] = '\0';
+        if (length > 0 && line[length - 1] == '\r')
+            line[--length] = '\0';
+        // fgets stops at an embedded NUL as far as strlen is concerned; that is the line.
+        ApplyLine(line);
+    }
+}
+
+int LoadIconsFrom(const char* path) {
+    std::FILE* file = std::fopen(path, "r");
+    if (file == NULL)
+        return 1;
+    ReadIcons(file);
+    std::fclose(file);
+    return 0;
+}
+
+bool WriteIcons(std::FILE* file) {
+    for (int slot = 1; slot <= kSlotCount; slot++) {
+        const IconEntry& e = IconTable[slot];
+        if (e.icon == 0)
+            continue;
+        std::fprintf(file, "%d?NAME?%s\n", slot, e.name);
+        std::fprintf(file, "%d?FILEPATH?%s\n", slot, e.filePath);
+        std::fprintf(file, "%d?CURDIR?%s\n", slot, e.curDir);
+        std::fprintf(file, "%d?ICONPATH?%s\n", slot, e.iconPath);
+        std::fprintf(file, "%d?COMMAND?%s\n", slot, e.command);
+        std::fprintf(file, "%d?ICONINDEX?%d\n", slot, e.iconIndex);
+    }
+    return std::ferror(file) == 0;
+}
+
+bool SaveIconsTo(const char* path) {
+    char temporary[kIconPathSize + 8];
+    if (std::strlen(path) + 5 > sizeof temporary)
+        return false;
+    std::snprintf(temporary, sizeof temporary, "%s.new", path);
+    std::FILE* file = std::fopen(temporary, "w");
+    if (file == NULL)
+        return false;
+    bool written = WriteIcons(file);
+    written = std::fflush(file) == 0 && written;
+    // fclose reports a failure of the last buffered write (disk full).
+    written = std::fclose(file) == 0 && written;
+    if (!written || !iconPlatform->ReplaceFileWith(temporary, path)) {
+        std::remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+void SwapSlots(int a, int b) {
+    if (!ValidSlot(a) || !ValidSlot(b) || a == b)
+        return;
+    IconEntry& x = IconTable[a];
+    IconEntry& y = IconTable[b];
+    SwapText(x.name, y.name);
+    SwapText(x.filePath, y.filePath);
+    SwapText(x.curDir, y.curDir);
+    SwapText(x.iconPath, y.iconPath);
+    SwapText(x.command, y.command);
+    int index = x.iconIndex;
+    x.iconIndex = y.iconIndex < 0 ? 0 : y.iconIndex;
+    y.iconIndex = index < 0 ? 0 : index;
+    RefreshIcon(y);
+    RefreshIcon(x);
+}
+
+void ClearSlot(int slot) {
+    if (!ValidSlot(slot))
+        return;
+    ReleaseIcon(IconTable[slot].icon);
+    std::memset(&IconTable[slot], 0, sizeof IconTable[slot]);
+}
+
+IconHandle LoadSlotIcon(const char* path, int index) {
+    if (PathExists(path)) {
+        IconHandle icon = iconPlatform->ExtractFileIcon(path, index);
+        if (icon != 0)
+            return icon;
+        icon = iconPlatform->ExtractAssociated(path, index);
+        if (icon != 0)
+            return icon;
+    }
+    return iconPlatform->ResourceIcon();
+}
+
+int CountIcons(const char* path) {
+    int n = iconPlatform->CountFileIcons(path);
+    if (n != 0)
+        return n;
+    IconHandle icon = iconPlatform->ExtractAssociated(path, 0);
+    if (icon == 0)
+        return 0;
+    iconPlatform->DestroyIconHandle(icon);
+    return 1;
+}
+
+int BoardSlotCount() {
+    long long n = (long long)Settings.PageCount * Settings.IconCountRow * Settings.IconCountColumn;
+    if (n < 0)
+        return 0;
+    return n > kSlotCount ? kSlotCount : (int)n;
+}
+
+int FindCommand(const char* text, int excluded) {
+    int last = BoardSlotCount();
+    for (int slot = 1; slot <= last; slot++) {
+        if (slot != excluded && std::strcmp(IconTable[slot].command, text) == 0)
+            return slot;
+    }
+    return 0;
+}
+
+bool PathExists(const char* path) {
+    if (path[0] == '\0')
+        return false;
+    if (iconPlatform->FindFile(path))
+        return true;
+    size_t length = std::strlen(path);
+    // A trailing '\' that is the trail byte of a character is no separator.
+    char directory[kPathBuffer];
+    bool trailingSeparator = false;
+    for (size_t i = 0; i < length; i++) {
+        if (IsLeadByte((unsigned char)path[i]) && i + 1 < length) {
+            i++;
+            continue;
+        }
+        trailingSeparator = (path[i] == '\\') && i == length - 1;
+    }
+    if (!trailingSeparator)
+        return false;
+    PathDirectory(directory, path);
+    return directory[0] != '\0' && iconPlatform->FindFile(directory);
+}
