@@ -2,7 +2,6 @@
 // the subsystem that owns it replaces its entry here.
 #include "launcher/board/board.h"
 #include "launcher/board/icon_table.h"
-#include "launcher/command/command_box.h"
 #include "launcher/shell/shell.h"
 
 // Icon board.
@@ -21,10 +20,6 @@ LRESULT OnMouseMove(HWND) { return 0; }
 LRESULT OnLeftButtonDown(HWND) { return 0; }
 LRESULT OnLeftButtonUp(HWND) { return 0; }
 void DropFile(HWND, HDROP drop) { DragFinish(drop); }
-
-// Command box.
-void CreateCommandControls(HWND) {}
-void ReleaseCompletionImages() {}
 
 // Menus.
 void OnRightButtonDown(HWND, LPARAM) {}
