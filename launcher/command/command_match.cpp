@@ -47,6 +47,8 @@ void CollectPrefixMatches(const IconEntry* table, int slotCount, const char* pre
         return;
     int found = 0;
     for (int s = 1; s <= slotCount && found < kMaxMatches; s++) {
+        if (table[s].icon == nullptr)
+            continue; // a free slot may keep stale texts; they are never offered
         const char* command = table[s].command;
         int i = 0;
         // A shorter command meets its 0 first, which never equals a prefix byte.
@@ -62,6 +64,8 @@ int FindAliasSlot(const IconEntry* table, int slotCount, const char* text, int l
     CopyBytes(folded, sizeof folded, text, length);
     FoldCase(folded);
     for (int s = 1; s <= slotCount; s++) {
+        if (table[s].icon == nullptr)
+            continue;
         char command[kNameSize];
         CopyBytes(command, sizeof command, table[s].command, kNameSize);
         FoldCase(command);
