@@ -10,6 +10,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
 
 bash scripts/setup.sh || exit 1
+mkdir -p build
 
 failed=0
 summary=()
