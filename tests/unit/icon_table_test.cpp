@@ -1,0 +1,394 @@
+// The icon table and icons.dat against a recording fake of the platform.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+#include "launcher/board/icon_table.h"
+#include "launcher/settings/settings.h"
+
+namespace {
+
+const std::string kSo = "\x83\x5C";  // "so" in Shift-JIS: trail byte 0x5C
+const std::string kHyo = "\x95\x5C"; // "hyo"
+IconHandle const kResourceIcon = (IconHandle)0x101;
+
+// Files that exist, how many icons each holds, which have an associated icon; every handle handed out
+// is tracked so a double or foreign destroy fails the test.
+struct FakePlatform : IconPlatform {
+    std::set<std::string> files;
+    std::map<std::string, int> iconCounts;
+    std::set<std::string> associated;
+    std::set<IconHandle> live;
+    std::map<IconHandle, std::string> origin;
+    std::vector<std::string> finds;
+    int nextHandle = 0x1000;
+    int badDestroys = 0;
+    bool failReplace = false;
+
+    IconHandle Make(const std::string& what) {
+        IconHandle h = (IconHandle)(intptr_t)nextHandle++;
+        live.insert(h);
+        origin[h] = what;
+        return h;
+    }
+    bool FindFile(const char* path) override {
+        finds.push_back(path);
+        return files.count(path) != 0;
+    }
+    IconHandle ExtractFileIcon(const char* path, int index) override {
+        auto it = iconCounts.find(path);
+        if (it == iconCounts.end() || index < 0 || index >= it->second)
+            return 0;
+        return Make(std::string(path) + "#" + std::to_string(index));
+    }
+    IconHandle ExtractAssociated(const char* path, int) override {
+        return associated.count(path) ? Make(std::string("assoc:") + path) : 0;
+    }
+    IconHandle ResourceIcon() override { return kResourceIcon; }
+    void DestroyIconHandle(IconHandle icon) override {
+        if (live.erase(icon) == 0)
+            badDestroys++;
+    }
+    int CountFileIcons(const char* path) override {
+        auto it = iconCounts.find(path);
+        return it == iconCounts.end() ? 0 : it->second;
+    }
+    bool ReplaceFileWith(const char* source, const char* target) override {
+        return !failReplace && std::rename(source, target) == 0;
+    }
+};
+
+class IconTableTest : public ::testing::Test {
+protected:
+    FakePlatform platform;
+    std::string folder;
+
+    void SetUp() override {
+        std::memset(IconTable, 0, sizeof IconTable);
+        iconPlatform = &platform;
+        Settings.PageCount = 5;
+        Settings.IconCountRow = 7;
+        Settings.IconCountColumn = 10;
+        char pattern[] = "/tmp/icontable.XXXXXX";
+        folder = mkdtemp(pattern);
+        platform.files = {"C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\doc.txt", "C:\\x.ico"};
+        platform.iconCounts = {{"C:\\Windows\\notepad.exe", 1}, {"C:\\x.ico", 3}};
+        platform.associated = {"C:\\doc.txt"};
+    }
+    void TearDown() override {
+        EXPECT_EQ(platform.badDestroys, 0) << "a handle was destroyed twice or was never ours";
+        std::string cmd = "rm -rf " + folder;
+        (void)std::system(cmd.c_str());
+    }
+    std::string Path(const char* name) { return folder + "/" + name; }
+    void Write(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    void Load(const std::string& bytes) {
+        Write(Path("icons.dat"), bytes);
+        ASSERT_EQ(LoadIconsFrom(Path("icons.dat").c_str()), 0);
+    }
+    // A slot filled as the file reader would fill it.
+    void Fill(int slot, const char* name, const char* iconPath, int index = 0, const char* command = "") {
+        IconEntry& e = IconTable[slot];
+        std::snprintf(e.name, sizeof e.name, "%s", name);
+        std::snprintf(e.filePath, sizeof e.filePath, "%s", iconPath);
+        std::snprintf(e.iconPath, sizeof e.iconPath, "%s", iconPath);
+        std::snprintf(e.command, sizeof e.command, "%s", command);
+        e.iconIndex = index;
+        e.icon = LoadSlotIcon(iconPath, index);
+    }
+};
+
+std::string Group(int slot, const std::string& name, const std::string& path, const std::string& dir,
+                  const std::string& iconPath, const std::string& command, int index) {
+    std::string s = std::to_string(slot);
+    return s + "?NAME?" + name + "\n" + s + "?FILEPATH?" + path + "\n" + s + "?CURDIR?" + dir + "\n" + s +
+           "?ICONPATH?" + iconPath + "\n" + s + "?COMMAND?" + command + "\n" + s + "?ICONINDEX?" +
+           std::to_string(index) + "\n";
+}
+
+TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
+    std::string file = Group(1, "memo", "C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\Windows\\notepad.exe",
+                             "memo", 0) +
+                       Group(12, "what?why?", "C:\\doc.txt", "C:\\", "C:\\doc.txt", "q?", -3) +
+                       Group(71, kSo + "ft" + kHyo, "C:\\" + kSo + "\\a.exe", "C:\\" + kSo, "C:\\x.ico",
+                             kHyo, 2) +
+                       Group(3600, "", "", "", "", "", 2147483647) + Group(350, "neg", "", "", "C:\\gone.ico", "", -2147483647 - 1);
+    Load(file);
+    EXPECT_STREQ(IconTable[12].name, "what?why?");
+    EXPECT_STREQ(IconTable[12].command, "q?");
+    EXPECT_EQ(IconTable[12].iconIndex, -3);
+    EXPECT_EQ(IconTable[350].iconIndex, -2147483647 - 1);
+    EXPECT_EQ(IconTable[71].name, kSo + "ft" + kHyo);
+    ASSERT_TRUE(SaveIconsTo(Path("out.dat").c_str()));
+    // Groups come out in slot order.
+    std::string sorted = Group(1, "memo", "C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\Windows\\notepad.exe",
+                               "memo", 0) +
+                         Group(12, "what?why?", "C:\\doc.txt", "C:\\", "C:\\doc.txt", "q?", -3) +
+                         Group(71, kSo + "ft" + kHyo, "C:\\" + kSo + "\\a.exe", "C:\\" + kSo, "C:\\x.ico",
+                               kHyo, 2) +
+                         Group(350, "neg", "", "", "C:\\gone.ico", "", -2147483647 - 1) +
+                         Group(3600, "", "", "", "", "", 2147483647);
+    EXPECT_EQ(Read(Path("out.dat")), sorted);
+    // And once more: a file written by the writer is a fixed point.
+    std::memset(IconTable, 0, sizeof IconTable);
+    platform.live.clear();
+    Load(sorted);
+    ASSERT_TRUE(SaveIconsTo(Path("again.dat").c_str()));
+    EXPECT_EQ(Read(Path("again.dat")), sorted);
+}
+
+TEST_F(IconTableTest, IconsComeFromTheFallbackChain) {
+    Load(Group(1, "a", "", "", "C:\\Windows\\notepad.exe", "", 0) + // the file's own icon
+         Group(2, "b", "", "", "C:\\x.ico", "", 2) +                 // third icon of three
+         Group(3, "c", "", "", "C:\\doc.txt", "", 0) +               // associated icon
+         Group(4, "d", "", "", "C:\\missing.exe", "", 0) +           // gone: the program's icon
+         Group(5, "e", "", "", "C:\\Windows", "", 0) +               // exists, no icon at all
+         Group(6, "f", "", "", "C:\\x.ico", "", 3));                 // index past the last icon
+    EXPECT_EQ(platform.origin[IconTable[1].icon], "C:\\Windows\\notepad.exe#0");
+    EXPECT_EQ(platform.origin[IconTable[2].icon], "C:\\x.ico#2");
+    EXPECT_EQ(platform.origin[IconTable[3].icon], "assoc:C:\\doc.txt");
+    EXPECT_EQ(IconTable[4].icon, kResourceIcon);
+    EXPECT_EQ(IconTable[5].icon, kResourceIcon);
+    EXPECT_EQ(IconTable[6].icon, kResourceIcon);
+}
+
+TEST_F(IconTableTest, LineEndsAndTheLastLine) {
+    struct Case {
+        const char* bytes;
+        const char* name;
+    } cases[] = {
+        {"1?NAME?memo\n", "memo"},
+        {"1?NAME?memo\r\n", "memo"},
+        {"1?NAME?memo", "memo"}, // no newline: only the line end is cut, and there is none
+        {"1?NAME?\n", ""},
+        {"1?NAME?old\n1?NAME?new\n", "new"}, // a later line overwrites
+    };
+    for (const Case& c : cases) {
+        std::memset(IconTable, 0, sizeof IconTable);
+        Load(c.bytes);
+        EXPECT_STREQ(IconTable[1].name, c.name) << c.bytes;
+    }
+}
+
+TEST_F(IconTableTest, MalformedLinesAreIgnored) {
+    Load("0?NAME?zero\n0?ICONINDEX?0\n"        // record 0 stays free and empty
+         "3601?NAME?over\n-1?NAME?minus\n"     // outside the table
+         "99999999999999999999?NAME?huge\n"    // would overflow atoi
+         "2 NAME memo\n2?NAME memo\n"          // one or no separator
+         "2?name?lower\n2?NAMES?longer\n2?ICONINDEXX?1\n" // keys are exact
+         " 4?NAME?blank before the number\n"
+         "5x?NAME?digits then junk\n");
+    IconEntry zero{};
+    EXPECT_EQ(std::memcmp(&IconTable[0], &zero, sizeof zero), 0);
+    for (int slot = 1; slot <= kSlotCount; slot++) {
+        if (slot == 4 || slot == 5)
+            continue;
+        ASSERT_EQ(std::memcmp(&IconTable[slot], &zero, sizeof zero), 0) << "slot " << slot;
+    }
+    EXPECT_STREQ(IconTable[4].name, "blank before the number");
+    EXPECT_STREQ(IconTable[5].name, "digits then junk");
+}
+
+TEST_F(IconTableTest, LongValuesAreCutAtACharacterBoundary) {
+    std::string ascii60(60, 'n');
+    std::string kanji(47, 'a');
+    kanji += kSo + "z"; // the character fills bytes 48 and 49 exactly; "z" is one over
+    std::string path600(600, 'p');
+    Load("1?NAME?" + ascii60 + "\n1?COMMAND?" + kanji + "\n1?FILEPATH?" + path600 + "\n2?COMMAND?" +
+         std::string(48, 'c') + kSo + "\n");
+    EXPECT_EQ(std::string(IconTable[1].name), std::string(49, 'n'));
+    EXPECT_EQ(std::string(IconTable[1].command), std::string(47, 'a') + kSo);
+    EXPECT_EQ(std::string(IconTable[1].filePath), std::string(511, 'p'));
+    EXPECT_EQ(std::string(IconTable[2].command), std::string(48, 'c')) << "half a character stays out";
+}
+
+TEST_F(IconTableTest, AnOverlongLineNeverSpillsIntoTheNextRecord) {
+    // The reader takes 998 characters per read; the tail of this line would read as a record of slot 2.
+    std::string head = "1?FILEPATH?";
+    std::string line = head + std::string(998 - head.size(), 'x') + "2?NAME?spill\n";
+    Load(line + "3?NAME?after\n");
+    EXPECT_STREQ(IconTable[2].name, "");
+    EXPECT_STREQ(IconTable[3].name, "after");
+    EXPECT_EQ(std::string(IconTable[1].filePath), std::string(511, 'x'));
+}
+
+TEST_F(IconTableTest, IconIndexBeforeIconPathGivesTheProgramIcon) {
+    Load("7?ICONINDEX?0\n7?ICONPATH?C:\\Windows\\notepad.exe\n7?NAME?early\n");
+    EXPECT_EQ(IconTable[7].icon, kResourceIcon);
+    EXPECT_STREQ(IconTable[7].iconPath, "C:\\Windows\\notepad.exe");
+}
+
+TEST_F(IconTableTest, GroupWithoutIconIndexStaysFreeAndIsDropped) {
+    Load("8?NAME?half\n8?ICONPATH?C:\\x.ico\n" + Group(9, "whole", "", "", "C:\\x.ico", "w", 1));
+    EXPECT_EQ(IconTable[8].icon, (IconHandle)0);
+    EXPECT_STREQ(IconTable[8].name, "half");
+    ASSERT_TRUE(SaveIconsTo(Path("icons.dat").c_str()));
+    EXPECT_EQ(Read(Path("icons.dat")), Group(9, "whole", "", "", "C:\\x.ico", "w", 1));
+}
+
+TEST_F(IconTableTest, RepeatedIconIndexReleasesTheFirstHandle) {
+    Load("1?ICONPATH?C:\\x.ico\n1?ICONINDEX?0\n1?ICONINDEX?1\n");
+    EXPECT_EQ(platform.live.size(), 1u);
+    EXPECT_EQ(platform.origin[IconTable[1].icon], "C:\\x.ico#1");
+}
+
+TEST_F(IconTableTest, MissingFileLeavesTheTableEmpty) {
+    EXPECT_EQ(LoadIconsFrom(Path("none.dat").c_str()), 1);
+    EXPECT_EQ(IconTable[1].icon, (IconHandle)0);
+}
+
+TEST_F(IconTableTest, FailedSaveKeepsThePreviousFile) {
+    std::string old = Group(1, "old", "", "", "C:\\x.ico", "", 0);
+    Write(Path("icons.dat"), old);
+    Fill(1, "new", "C:\\x.ico");
+    platform.failReplace = true;
+    EXPECT_FALSE(SaveIconsTo(Path("icons.dat").c_str()));
+    EXPECT_EQ(Read(Path("icons.dat")), old);
+    EXPECT_FALSE(std::ifstream(Path("icons.dat.new")).good()) << "the temporary file is removed";
+    // A folder that cannot hold the temporary file: nothing written, failure reported.
+    EXPECT_FALSE(SaveIconsTo(Path("no/such/icons.dat").c_str()));
+    platform.failReplace = false;
+    EXPECT_TRUE(SaveIconsTo(Path("icons.dat").c_str()));
+    EXPECT_EQ(Read(Path("icons.dat")), Group(1, "new", "C:\\x.ico", "", "C:\\x.ico", "", 0));
+}
+
+TEST_F(IconTableTest, FullTableSavesEverySlotInOrder) {
+    for (int slot = 1; slot <= kSlotCount; slot++)
+        Fill(slot, "n", "C:\\x.ico", slot % 3);
+    ASSERT_TRUE(SaveIconsTo(Path("icons.dat").c_str()));
+    std::string bytes = Read(Path("icons.dat"));
+    EXPECT_NE(bytes.find("1?NAME?n\n1?FILEPATH?"), std::string::npos);
+    EXPECT_EQ(bytes.substr(bytes.size() - std::string("3600?ICONINDEX?0\n").size()), "3600?ICONINDEX?0\n");
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 6 * kSlotCount);
+}
+
+TEST_F(IconTableTest, SwapMovesToAFreeSlotAndExchangesOccupiedOnes) {
+    Fill(1, "one", "C:\\x.ico", 1, "c1");
+    Fill(2, "two", "C:\\Windows\\notepad.exe", 0, "c2");
+    SwapSlots(1, 5); // onto a free, empty slot: a move
+    EXPECT_EQ(IconTable[1].icon, (IconHandle)0);
+    EXPECT_STREQ(IconTable[1].name, "");
+    EXPECT_STREQ(IconTable[1].iconPath, "");
+    EXPECT_STREQ(IconTable[5].name, "one");
+    EXPECT_STREQ(IconTable[5].command, "c1");
+    EXPECT_EQ(platform.origin[IconTable[5].icon], "C:\\x.ico#1");
+    SwapSlots(5, 2); // two occupied slots change places
+    EXPECT_STREQ(IconTable[5].name, "two");
+    EXPECT_STREQ(IconTable[2].name, "one");
+    EXPECT_EQ(platform.origin[IconTable[5].icon], "C:\\Windows\\notepad.exe#0");
+    EXPECT_EQ(platform.origin[IconTable[2].icon], "C:\\x.ico#1");
+    EXPECT_EQ(platform.live.size(), 2u) << "old handles are released, new ones extracted";
+}
+
+TEST_F(IconTableTest, SwapEdgeCases) {
+    // Negative indexes become 0 in both slots after the exchange.
+    Fill(1, "neg", "C:\\x.ico", -4);
+    Fill(2, "pos", "C:\\x.ico", 2);
+    SwapSlots(1, 2);
+    EXPECT_EQ(IconTable[1].iconIndex, 2);
+    EXPECT_EQ(IconTable[2].iconIndex, 0);
+    // A free slot with a stale icon path (group without ICONINDEX) becomes occupied.
+    std::snprintf(IconTable[10].iconPath, 512, "C:\\doc.txt");
+    std::snprintf(IconTable[10].name, 50, "stale");
+    SwapSlots(10, 11);
+    EXPECT_NE(IconTable[11].icon, (IconHandle)0);
+    EXPECT_STREQ(IconTable[11].name, "stale");
+    EXPECT_EQ(IconTable[10].icon, (IconHandle)0);
+    // An occupied entry with an empty icon path ends up free.
+    IconTable[20].icon = kResourceIcon;
+    std::snprintf(IconTable[20].name, 50, "nopath");
+    SwapSlots(20, 21);
+    EXPECT_EQ(IconTable[21].icon, (IconHandle)0);
+    EXPECT_EQ(IconTable[20].icon, (IconHandle)0);
+    EXPECT_STREQ(IconTable[21].name, "nopath");
+    // Slot 0, slots past the table and a slot with itself change nothing.
+    IconEntry before = IconTable[2];
+    SwapSlots(2, 0);
+    SwapSlots(2, kSlotCount + 1);
+    SwapSlots(2, 2);
+    EXPECT_EQ(std::memcmp(&before, &IconTable[2], sizeof before), 0);
+    EXPECT_EQ(IconTable[0].icon, (IconHandle)0);
+}
+
+TEST_F(IconTableTest, SharedProgramIconIsNeverDestroyed) {
+    Fill(1, "gone", "C:\\missing.exe");
+    ASSERT_EQ(IconTable[1].icon, kResourceIcon);
+    SwapSlots(1, 2);
+    ClearSlot(2);
+    EXPECT_EQ(platform.badDestroys, 0);
+    Fill(3, "mine", "C:\\x.ico");
+    ClearSlot(3);
+    EXPECT_TRUE(platform.live.empty());
+    IconEntry zero{};
+    EXPECT_EQ(std::memcmp(&IconTable[3], &zero, sizeof zero), 0);
+}
+
+TEST_F(IconTableTest, CountIcons) {
+    EXPECT_EQ(CountIcons("C:\\x.ico"), 3);
+    EXPECT_EQ(CountIcons("C:\\doc.txt"), 1); // associated only; that icon is released again
+    EXPECT_TRUE(platform.live.empty());
+    EXPECT_EQ(CountIcons("C:\\missing"), 0);
+}
+
+TEST_F(IconTableTest, FindCommand) {
+    // Board range: 5 pages x 7 rows x 10 columns = 350 slots.
+    for (int slot = 1; slot <= 4; slot++)
+        Fill(slot, "x", "C:\\x.ico", 0, slot == 3 ? "memo" : "other");
+    std::snprintf(IconTable[351].command, 50, "hidden");
+    std::snprintf(IconTable[300].command, 50, "Memo");
+    struct Case {
+        const char* text;
+        int excluded;
+        int expected;
+    } cases[] = {
+        {"memo", 0, 3},
+        {"memo", 3, 0},   // the slot's own command is no duplicate of itself
+        {"other", 1, 2},  // lowest other slot
+        {"MEMO", 0, 0},   // case counts
+        {"Memo", 0, 300},
+        {"hidden", 0, 0}, // beyond the board's pages
+        {"", 0, 5},       // the first free slot: its command is empty
+        {"", 5, 6},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindCommand(c.text, c.excluded), c.expected) << c.text << " excluding " << c.excluded;
+}
+
+TEST_F(IconTableTest, PathExists) {
+    platform.files.insert("C:\\" + kSo); // a folder whose name ends in the byte 0x5C
+    struct Case {
+        std::string path;
+        bool exists;
+    } cases[] = {
+        {"", false},
+        {"C:\\Windows", true},
+        {"C:\\Windows\\", true}, // the trailing separator is tried without
+        {"C:\\Nowhere\\", false},
+        {"C:\\" + kSo, true},
+        {"C:\\" + kSo + "\\", true},
+        {"C:\\Windows\\notepad.exe", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PathExists(c.path.c_str()), c.exists) << c.path;
+    // "C:\so" ends in 0x5C, but as a trail byte: no second lookup without it.
+    platform.finds.clear();
+    PathExists(("C:\\x" + kSo).c_str());
+    EXPECT_EQ(platform.finds.size(), 1u);
+}
+
+} // namespace
