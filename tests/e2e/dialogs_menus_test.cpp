@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/e2e/harness.h"
 
@@ -37,7 +38,11 @@ std::string IconLines(int slot, const std::string& name, const std::string& file
 POINT CellCentre(int column, int row) { return POINT{kLeft + 35 + 33 * column + 16, kTop + 35 + 33 * (row - 1) + 16}; }
 
 // The popup menu on screen and a point inside its item at position (items counted from the top).
-HWND WaitForMenu() { return WaitForWindow("#32768", NULL, 8000); }
+HWND WaitForMenu() {
+    HWND menu = WaitForWindow("#32768", NULL, 8000);
+    Pause(300); // let it finish showing before it is clicked
+    return menu;
+}
 
 // Clicks the popup's first item.
 void ChooseFirstItem(HWND menu) {
@@ -50,33 +55,39 @@ void ChooseLastOfTwoItems(HWND menu) {
     Click(r.left + 20, r.bottom - 10);
 }
 
-struct TrayFinder {
-    DWORD pid;
-    HWND icon;
-};
-
-BOOL CALLBACK FindTrayIcon(HWND w, LPARAM lParam) {
-    auto* f = (TrayFinder*)lParam;
+BOOL CALLBACK AddClass(HWND w, LPARAM lParam) {
     char cls[64] = {};
     GetClassNameA(w, cls, sizeof cls);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (std::string(cls) == "__winex11_tray_icon" && pid == f->pid) {
-        f->icon = w;
-        return FALSE;
-    }
+    *(std::string*)lParam += std::string(cls) + (IsWindowVisible(w) ? "+ " : "- ");
     return TRUE;
 }
 
-HWND LauncherTrayIcon(const Launcher& launcher) {
-    TrayFinder f{launcher.process.dwProcessId, NULL};
+// What is on the desktop, for a failure message.
+std::string TopLevelClasses() {
+    std::string all;
+    EnumWindows(AddClass, (LPARAM)&all);
+    return all;
+}
+
+BOOL CALLBACK CollectTrayIcons(HWND w, LPARAM lParam) {
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::string(cls) == "__winex11_tray_icon")
+        ((std::vector<HWND>*)lParam)->push_back(w);
+    return TRUE;
+}
+
+// The icons of Wine's standalone tray window (they belong to the shell's process, not ours).
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
     WaitUntil([&] {
+        icons.clear();
         HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
         if (tray != NULL)
-            EnumChildWindows(tray, FindTrayIcon, (LPARAM)&f);
-        return f.icon != NULL;
+            EnumChildWindows(tray, CollectTrayIcons, (LPARAM)&icons);
+        return !icons.empty();
     });
-    return f.icon;
+    return icons;
 }
 
 void TrayClick(HWND icon, UINT down, UINT up) {
@@ -136,13 +147,21 @@ TEST(Tray, LeftClickShowsAndRightClickOpensTheMainMenu) {
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     HWND w = launcher.window;
-    HWND icon = LauncherTrayIcon(launcher);
-    ASSERT_NE(nullptr, icon);
+    std::vector<HWND> icons = TrayIcons();
+    ASSERT_FALSE(icons.empty()) << TopLevelClasses();
 
     PostMessageA(w, WM_COMMAND, 40001, 0); // the menu's show/hide: visible, so it hides
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
-    TrayClick(icon, WM_LBUTTONDOWN, WM_LBUTTONUP);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w); }, 8000));
+    // Ours is the icon whose left click shows the window.
+    HWND icon = NULL;
+    for (HWND candidate : icons) {
+        TrayClick(candidate, WM_LBUTTONDOWN, WM_LBUTTONUP);
+        if (WaitUntil([&] { return IsWindowVisible(w) != 0; }, 4000)) {
+            icon = candidate;
+            break;
+        }
+    }
+    ASSERT_NE(nullptr, icon);
     TrayClick(icon, WM_LBUTTONDOWN, WM_LBUTTONUP); // a left click never hides
     Pause(1000);
     EXPECT_TRUE(IsWindowVisible(w));
@@ -238,7 +257,7 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
     // Browse to shell32.dll through the open-file dialog.
     PostMessageA(dialog, WM_COMMAND, 1012, 0);
     HWND open = NULL;
-    ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 20000));
     Pause(500);
     SendMessageA(GetDlgItem(open, 0x47C), WM_SETTEXT, 0, (LPARAM)shell32.c_str());
     PostMessageA(open, WM_COMMAND, IDOK, 0);
@@ -259,10 +278,10 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
     ASSERT_TRUE(CloseLauncher(launcher));
     std::string dat = ReadFile(folder + "\\icons.dat");
-    EXPECT_NE(std::string::npos, dat.find("1?NAME?Notes\n"));
-    EXPECT_NE(std::string::npos, dat.find("1?ICONPATH?" + shell32 + "\n"));
-    EXPECT_NE(std::string::npos, dat.find("1?COMMAND?notes\n"));
-    EXPECT_NE(std::string::npos, dat.find("1?ICONINDEX?0\n"));
+    EXPECT_NE(std::string::npos, dat.find("1?NAME?Notes\r\n")) << dat;
+    EXPECT_NE(std::string::npos, dat.find("1?ICONPATH?" + shell32 + "\r\n"));
+    EXPECT_NE(std::string::npos, dat.find("1?COMMAND?notes\r\n"));
+    EXPECT_NE(std::string::npos, dat.find("1?ICONINDEX?0\r\n"));
 }
 
 TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
