@@ -70,6 +70,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     HWND w = launcher.window;
+    Pause(1200); // let the window finish painting
     SaveScreenshot("day-1-start");
 
     // 2. Rename the first icon and give it an alias.
@@ -83,6 +84,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
     SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Alpha");
     SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "alpha");
+    Pause(1200); // let the window finish painting
     SaveScreenshot("day-2-registration");
     PostMessageA(dialog, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
@@ -96,6 +98,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
     HoverWindow(GetDlgItem(w, 100));
     TypeText("alpha");
+    Pause(1200); // let the window finish painting
     SaveScreenshot("day-3-typed");
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return FileExists(one + ".ran"); }, 15000));
@@ -116,6 +119,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     POINT last = Cell(9, 7);
     Click(last.x, last.y);
     EXPECT_TRUE(WaitUntil([&] { return FileExists(two + ".ran"); }, 15000));
+    Pause(1200); // let the window finish painting
     SaveScreenshot("day-4-page2");
 
     // 5. Rows, columns and a title in the settings.
@@ -126,6 +130,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     SendMessageA(GetDlgItem(settings, 1086), WM_SETTEXT, 0, (LPARAM) "11");
     SendMessageA(GetDlgItem(settings, 1063), WM_SETTEXT, 0, (LPARAM) "Home");
     SendMessageA(GetDlgItem(settings, 1064), WM_SETTEXT, 0, (LPARAM) "Tools");
+    Pause(1200); // let the window finish painting
     SaveScreenshot("day-5-settings");
     PostMessageA(settings, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
@@ -138,6 +143,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     PostMessageA(w, WM_COMMAND, 40012, 0);
     HWND about = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
+    Pause(1200); // let the window finish painting
     SaveScreenshot("day-6-about");
     PostMessageA(about, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
@@ -152,6 +158,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     RightClick(empty.x, empty.y);
     menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
     SaveScreenshot("day-7-menu");
     mr = WindowRect(menu);
     Click(mr.left + 20, mr.bottom - 10);

@@ -129,6 +129,7 @@ TEST(HotKey, TogglesTheWindowAndBringsItForward) {
     PressChord({VK_MENU, 'R'}); // hidden: shows, in front, focus in the command box
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(w) == box; }, 5000));
+    Pause(1200); // let the window finish painting
     SaveScreenshot("hotkey-shown");
 
     HWND cover = MakeCover();
@@ -171,6 +172,7 @@ TEST(Tray, LeftClickShowsAndRightClickOpensTheMainMenu) {
     TrayClick(icon, WM_RBUTTONDOWN, WM_RBUTTONUP);
     HWND menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
     SaveScreenshot("tray-menu");
     ChooseFirstItem(menu);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
@@ -202,6 +204,7 @@ TEST(BoardMenus, RightClickGivesTheIconOrMainPopupAndDeleteRemovesTheIcon) {
     RightClick(empty.x, empty.y);
     HWND menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
     SaveScreenshot("menu-main");
     ChooseFirstItem(menu);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
@@ -213,6 +216,7 @@ TEST(BoardMenus, RightClickGivesTheIconOrMainPopupAndDeleteRemovesTheIcon) {
     RightClick(first.x, first.y);
     menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
     SaveScreenshot("menu-icon");
     ChooseFirstItem(menu);
     HWND dialog = NULL;
@@ -267,6 +271,7 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
 
     SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Notes");
     SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "notes");
+    Pause(1200); // let the window finish painting
     SaveScreenshot("registration-dialog");
     // Esc does not close it.
     HoverWindow(dialog);
@@ -298,6 +303,7 @@ TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     RECT m = WindowRect(w), d = WindowRect(about);
     EXPECT_EQ(m.left + (m.right - m.left) / 2 - (d.right - d.left) / 2, d.left);
     EXPECT_EQ(m.top + (m.bottom - m.top) / 2 - (d.bottom - d.top) / 2, d.top);
+    Pause(1200); // let the window finish painting
     SaveScreenshot("about");
     HoverWindow(about);
     SetForegroundWindow(about);
@@ -310,6 +316,7 @@ TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     PostMessageA(w, WM_COMMAND, 40003, 0);
     HWND settings = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
+    Pause(1200); // let the window finish painting
     SaveScreenshot("settings");
     HoverWindow(settings);
     SetForegroundWindow(settings);
