@@ -78,13 +78,20 @@ inline void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
         EndDialog(dialog, -1);
 }
 
-inline INT_PTR RunDialog(int id, DLGPROC proc, const std::function<void(HWND)>& script) {
+// Calls open (which runs a modal dialog) with the script armed.
+inline void RunModal(const std::function<void()>& open, const std::function<void(HWND)>& script) {
     if (CbtHook() == NULL)
         CbtHook() = SetWindowsHookExA(WH_CBT, CbtProc, NULL, GetCurrentThreadId());
     Script() = script;
     UINT_PTR timer = SetTimer(NULL, 0, 20, RunScript);
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), MainWindow, proc, 0);
+    open();
     KillTimer(NULL, timer);
+}
+
+inline INT_PTR RunDialog(int id, DLGPROC proc, const std::function<void(HWND)>& script) {
+    INT_PTR result = 0;
+    RunModal([&] { result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), MainWindow, proc, 0); },
+             script);
     return result;
 }
 
