@@ -8,13 +8,22 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <unistd.h>
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <vector>
 
 #include "launcher/board/icon_table.h"
 #include "launcher/settings/settings.h"
 
 namespace {
 
+// icons.dat is written in text mode: CR LF on Windows, LF elsewhere.
+#ifdef _WIN32
+const std::string kEol = "\r\n";
+#else
+const std::string kEol = "\n";
+#endif
 const std::string kSo = "\x83\x5C";  // "so" in Shift-JIS: trail byte 0x5C
 const std::string kHyo = "\x95\x5C"; // "hyo"
 IconHandle const kResourceIcon = (IconHandle)0x101;
@@ -61,7 +70,12 @@ struct FakePlatform : IconPlatform {
         return it == iconCounts.end() ? 0 : it->second;
     }
     bool ReplaceFileWith(const char* source, const char* target) override {
-        return !failReplace && std::rename(source, target) == 0;
+        if (failReplace)
+            return false;
+#ifdef _WIN32
+        std::remove(target); // rename does not replace there; the real platform uses MoveFileEx
+#endif
+        return std::rename(source, target) == 0;
     }
 };
 
@@ -76,16 +90,20 @@ protected:
         Settings.PageCount = 5;
         Settings.IconCountRow = 7;
         Settings.IconCountColumn = 10;
-        char pattern[] = "/tmp/icontable.XXXXXX";
-        folder = mkdtemp(pattern);
+        static int serial;
+        auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    ("icontable_" + std::to_string(stamp) + "_" + std::to_string(serial++));
+        std::filesystem::create_directories(dir);
+        folder = dir.string();
         platform.files = {"C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\doc.txt", "C:\\x.ico"};
         platform.iconCounts = {{"C:\\Windows\\notepad.exe", 1}, {"C:\\x.ico", 3}};
         platform.associated = {"C:\\doc.txt"};
     }
     void TearDown() override {
         EXPECT_EQ(platform.badDestroys, 0) << "a handle was destroyed twice or was never ours";
-        std::string cmd = "rm -rf " + folder;
-        (void)std::system(cmd.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
     }
     std::string Path(const char* name) { return folder + "/" + name; }
     void Write(const std::string& path, const std::string& bytes) {
@@ -116,9 +134,9 @@ protected:
 std::string Group(int slot, const std::string& name, const std::string& path, const std::string& dir,
                   const std::string& iconPath, const std::string& command, int index) {
     std::string s = std::to_string(slot);
-    return s + "?NAME?" + name + "\n" + s + "?FILEPATH?" + path + "\n" + s + "?CURDIR?" + dir + "\n" + s +
-           "?ICONPATH?" + iconPath + "\n" + s + "?COMMAND?" + command + "\n" + s + "?ICONINDEX?" +
-           std::to_string(index) + "\n";
+    return s + "?NAME?" + name + kEol + s + "?FILEPATH?" + path + kEol + s + "?CURDIR?" + dir + kEol + s +
+           "?ICONPATH?" + iconPath + kEol + s + "?COMMAND?" + command + kEol + s + "?ICONINDEX?" +
+           std::to_string(index) + kEol;
 }
 
 TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
@@ -272,8 +290,9 @@ TEST_F(IconTableTest, FullTableSavesEverySlotInOrder) {
         Fill(slot, "n", "C:\\x.ico", slot % 3);
     ASSERT_TRUE(SaveIconsTo(Path("icons.dat").c_str()));
     std::string bytes = Read(Path("icons.dat"));
-    EXPECT_NE(bytes.find("1?NAME?n\n1?FILEPATH?"), std::string::npos);
-    EXPECT_EQ(bytes.substr(bytes.size() - std::string("3600?ICONINDEX?0\n").size()), "3600?ICONINDEX?0\n");
+    EXPECT_EQ(bytes.find("1?NAME?n" + kEol + "1?FILEPATH?"), 0u);
+    std::string last = kEol + "3600?ICONINDEX?0" + kEol;
+    EXPECT_EQ(bytes.substr(bytes.size() - last.size()), last);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 6 * kSlotCount);
 }
 
