@@ -3,7 +3,19 @@
 
 #include <windows.h>
 
+extern HWND CommandBox;
+// The hover label's own "BUTTON" procedure, saved when it was subclassed; the label procedure
+// passes what it does not handle on to it.
+extern WNDPROC HoverLabelBaseProc;
+
 // Creates CommandBox, HoverLabel and CompletionList and focuses the box.
 void CreateCommandControls(HWND mainWindow);
-// Releases the image list the completion list or the registration dialog made last, if it is still owned.
+// Releases the completion list's latest image list unless a live list view still holds it.
 void ReleaseCompletionImages();
+
+LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+// Rebuilds the list's items and image list from MatchList.
+void FillCompletionList();
+// Enter in the box: resolves and starts its text (launch_slot.cpp).
+void RunCommandText(HWND box);

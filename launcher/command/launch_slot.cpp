@@ -1,16 +1,70 @@
-// Starting an icon: the same operation serves a click on the board and an alias typed in the box.
+// The platform side of launching: the shell, the current folder, the box and the message box.
 #include <windows.h>
 #include <shellapi.h>
 
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
+#include "launcher/command/command_box.h"
+#include "launcher/settings/settings.h"
+#include "launcher/shell/shell.h"
+
+namespace {
+
+// A folder written with a trailing '\' is not found by FindFirstFileA, so it is tried without it too.
+bool FileOrFolderExists(const char* path) {
+    if (path[0] == '\0')
+        return false;
+    WIN32_FIND_DATAA data;
+    HANDLE found = FindFirstFileA(path, &data);
+    if (found != INVALID_HANDLE_VALUE) {
+        FindClose(found);
+        return true;
+    }
+    char trimmed[MAX_PATH * 2];
+    lstrcpynA(trimmed, path, sizeof trimmed);
+    int n = lstrlenA(trimmed);
+    if (n < 2 || CharPrevA(trimmed, trimmed + n) != trimmed + n - 1 || trimmed[n - 1] != '\\')
+        return false;
+    trimmed[n - 1] = '\0';
+    found = FindFirstFileA(trimmed, &data);
+    if (found == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(found);
+    return true;
+}
+
+class Win32CommandPlatform : public CommandPlatform {
+public:
+    explicit Win32CommandPlatform(HWND box) : box_(box) {}
+    int ReadBoxText(char* out, int size) override { return GetWindowTextA(box_, out, size); }
+    void SetBoxText(const char* text) override { SendMessageA(box_, WM_SETTEXT, 0, (LPARAM)text); }
+    void SelectBoxText(int start, int end) override { SendMessageA(box_, EM_SETSEL, start, end); }
+    void FocusBox() override { SetFocus(box_); }
+    void HideMainWindow() override { ShowWindow(GetParent(box_), SW_HIDE); }
+    void ShowMainWindow() override { ShowWindow(GetParent(box_), SW_SHOW); }
+    void HideHoverLabel() override { ShowWindow(HoverLabel, SW_HIDE); }
+    bool Exists(const char* path) override { return FileOrFolderExists(path); }
+    void WindowsFolder(char* out, int size) override { GetWindowsDirectoryA(out, size); }
+    void ChangeDirectory(const char* path) override { SetCurrentDirectoryA(path); }
+    int ShellOpen(const char* file, const char* parameters) override {
+        return (int)(INT_PTR)ShellExecuteA(NULL, "open", file, parameters, NULL, SW_SHOWNORMAL);
+    }
+    void ShowNotFound(const char* message, const char* caption) override {
+        MessageBoxA(NULL, message, caption, MB_ICONERROR | MB_OK);
+    }
+
+private:
+    HWND box_;
+};
+
+} // namespace
 
 int LaunchSlot(int slot) {
-    const IconEntry& entry = IconTable[slot];
-    if (entry.icon == 0)
-        return 0;
-    // The shell starts the program in the current folder, since no folder is passed to it.
-    SetCurrentDirectoryA(entry.curDir);
-    ShellExecuteA(NULL, "open", entry.filePath, NULL, NULL, SW_SHOWNORMAL);
-    return 1;
+    Win32CommandPlatform platform(NULL);
+    return LaunchSlot(platform, IconTable, slot);
+}
+
+void RunCommandText(HWND box) {
+    Win32CommandPlatform platform(box);
+    RunCommandText(platform, IconTable, Settings);
 }

@@ -1,0 +1,362 @@
+#include "tests/e2e/harness.h"
+
+#include <cstdio>
+
+namespace e2e {
+
+namespace {
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+
+std::string TempRoot() {
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    std::string root = std::string(base) + "zelt_e2e";
+    CreateDirectoryA(root.c_str(), NULL);
+    return root;
+}
+
+int screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
+void SendMouse(DWORD flags, int x = 0, int y = 0) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        // Round up, or the pointer lands one pixel short.
+        input.mi.dx = (x * 65536 + screenWidth() - 1) / screenWidth();
+        input.mi.dy = (y * 65536 + screenHeight() - 1) / screenHeight();
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = (WORD)MapVirtualKeyA(vk, 0);
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    if (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_DELETE)
+        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    SendInput(1, &input, sizeof input);
+}
+
+struct FindData {
+    DWORD pid;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogProc(HWND window, LPARAM lParam) {
+    FindData* data = (FindData*)lParam;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[64];
+    GetClassNameA(window, cls, sizeof cls);
+    if (pid == data->pid && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window) &&
+        (data->title == nullptr || WindowText(window) == data->title)) {
+        data->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectLaunchers(HWND window, LPARAM lParam) {
+    char cls[64];
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpA(cls, "ZeltLauncher") == 0)
+        ((std::vector<HWND>*)lParam)->push_back(window);
+    return TRUE;
+}
+
+bool StartProcess(const std::string& folder, PROCESS_INFORMATION& pi) {
+    std::string exe = folder + "\\ZeltLauncher.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    return CreateProcessA(exe.c_str(), line.data(), NULL, NULL, FALSE, 0, NULL, folder.c_str(), &si, &pi) != 0;
+}
+
+} // namespace
+
+std::string BinaryFolder() {
+    char module[MAX_PATH];
+    GetModuleFileNameA(NULL, module, sizeof module);
+    return FolderOf(module);
+}
+
+std::string NewFolder(const std::string& name) {
+    static int counter;
+    char unique[64];
+    std::snprintf(unique, sizeof unique, "_%lu_%d", GetCurrentProcessId(), ++counter);
+    std::string folder = TempRoot() + "\\" + name + unique;
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder;
+}
+
+std::string NewProgramFolder(const std::string& name) {
+    std::string folder = NewFolder(name);
+    std::string bin = BinaryFolder();
+    CopyFileA((bin + "\\ZeltLauncher.exe").c_str(), (folder + "\\ZeltLauncher.exe").c_str(), FALSE);
+    CopyFileA((bin + "\\ZeltHook.dll").c_str(), (folder + "\\ZeltHook.dll").c_str(), FALSE);
+    return folder;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr)
+        return;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::string text;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr)
+        return text;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        text.append(buffer, n);
+    std::fclose(f);
+    return text;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string PlaceMarker(const std::string& folder, const std::string& exeName) {
+    std::string target = folder + "\\" + exeName;
+    CopyFileA((BinaryFolder() + "\\marker.exe").c_str(), target.c_str(), FALSE);
+    return target;
+}
+
+bool Launcher::Running() const {
+    return process.hProcess != NULL && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+Launcher::~Launcher() {
+    if (Running())
+        KillLauncher(*this);
+    if (process.hProcess != NULL) {
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+}
+
+bool StartLauncher(Launcher& launcher, const std::string& folder, DWORD timeoutMs) {
+    launcher.folder = folder;
+    if (!StartProcess(folder, launcher.process))
+        return false;
+    DWORD pid = launcher.process.dwProcessId;
+    WaitUntil(
+        [&] {
+            for (HWND w : LauncherWindows()) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == pid && IsWindowVisible(w)) {
+                    launcher.window = w;
+                    return true;
+                }
+            }
+            return !launcher.Running();
+        },
+        timeoutMs);
+    if (launcher.window == NULL)
+        return false;
+    // The command box comes last in start-up; once it exists the launcher is fully up.
+    WaitUntil([&] { return GetDlgItem(launcher.window, 100) != NULL; }, 3000);
+    WaitForInputIdle(launcher.process.hProcess, 5000);
+    return true;
+}
+
+int RunToExit(const std::string& folder, DWORD timeoutMs) {
+    PROCESS_INFORMATION pi = {};
+    if (!StartProcess(folder, pi))
+        return -1;
+    DWORD code = (DWORD)-1;
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(pi.hProcess, &code);
+    else
+        TerminateProcess(pi.hProcess, 99);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return (int)code;
+}
+
+bool CloseLauncher(Launcher& launcher, DWORD timeoutMs) {
+    if (!launcher.Running())
+        return false;
+    PostMessageA(launcher.window, WM_CLOSE, 0, 0);
+    return WaitForSingleObject(launcher.process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+void KillLauncher(Launcher& launcher) {
+    if (launcher.Running()) {
+        TerminateProcess(launcher.process.hProcess, 99);
+        WaitForSingleObject(launcher.process.hProcess, 10000);
+    }
+}
+
+std::vector<HWND> LauncherWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(CollectLaunchers, (LPARAM)&windows);
+    return windows;
+}
+
+void Pause(DWORD ms) {
+    DWORD end = GetTickCount() + ms;
+    while ((int)(end - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Pause(30);
+    }
+}
+
+HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
+    HWND found = NULL;
+    WaitUntil([&] { return (found = FindWindowA(className, title)) != NULL; }, timeoutMs);
+    return found;
+}
+
+void MoveMouse(int x, int y) {
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
+    Pause(50);
+}
+void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); Pause(50); }
+void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); Pause(50); }
+void RightDown() { SendMouse(MOUSEEVENTF_RIGHTDOWN); Pause(50); }
+void RightUp() { SendMouse(MOUSEEVENTF_RIGHTUP); Pause(50); }
+
+void Click(int x, int y) {
+    MoveMouse(x, y);
+    LeftDown();
+    LeftUp();
+}
+
+void RightClick(int x, int y) {
+    MoveMouse(x, y);
+    RightDown();
+    RightUp();
+}
+
+void Drag(int fromX, int fromY, int toX, int toY) {
+    MoveMouse(fromX, fromY);
+    LeftDown();
+    const int steps = 6;
+    for (int i = 1; i <= steps; i++)
+        MoveMouse(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    LeftUp();
+}
+
+void KeyDown(WORD vk) { SendKey(vk, false); Pause(30); }
+void KeyUp(WORD vk) { SendKey(vk, true); Pause(30); }
+
+void PressKey(WORD vk) {
+    KeyDown(vk);
+    KeyUp(vk);
+}
+
+void PressChord(std::initializer_list<WORD> keys) {
+    for (WORD k : keys)
+        KeyDown(k);
+    for (auto it = keys.end(); it != keys.begin();)
+        KeyUp(*--it);
+}
+
+void TypeText(const char* text) {
+    for (const char* p = text; *p != '\0'; p++) {
+        SHORT code = VkKeyScanA(*p);
+        if (code == -1)
+            continue;
+        WORD vk = LOBYTE(code);
+        bool shift = (HIBYTE(code) & 1) != 0;
+        if (shift)
+            KeyDown(VK_SHIFT);
+        PressKey(vk);
+        if (shift)
+            KeyUp(VK_SHIFT);
+    }
+}
+
+void HoverWindow(HWND window) {
+    RECT r = WindowRect(window);
+    MoveMouse((r.left + r.right) / 2, r.top + 12);
+}
+
+std::string WindowText(HWND window) {
+    char text[2048] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof text, (LPARAM)text);
+    return text;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(NULL);
+    COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(NULL, screen);
+    return c;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+std::string SaveScreenshot(const std::string& name) {
+    std::string folder = BinaryFolder() + "\\..\\screenshots";
+    CreateDirectoryA(folder.c_str(), NULL);
+    std::string path = folder + "\\" + name + ".bmp";
+    int w = screenWidth(), h = screenHeight();
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    int rowBytes = (w * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + rowBytes * h;
+    std::string bytes((const char*)&file, sizeof file);
+    bytes.append((const char*)&info.bmiHeader, sizeof info.bmiHeader);
+    bytes.append((const char*)bits, rowBytes * h);
+    WriteFile(path, bytes);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return path;
+}
+
+HWND FindDialog(const Launcher& launcher, const char* title) {
+    FindData data = {launcher.process.dwProcessId, title, NULL};
+    EnumWindows(FindDialogProc, (LPARAM)&data);
+    return data.found;
+}
+
+} // namespace e2e
