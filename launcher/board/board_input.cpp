@@ -6,6 +6,7 @@
 #include "launcher/board/icon_table.h"
 #include "launcher/board/paths.h"
 #include "launcher/command/command.h"
+#include "launcher/command/command_box.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
@@ -141,6 +142,7 @@ LRESULT OnMouseMove(HWND window) {
             return 0;
         InvalidateButton(window, hoverPage.buttonRect);
         ShowLabel(Settings.Title[hoverPage.page], hoverPage.labelX, hoverPage.labelY);
+        CompletionActive = 0;
         // The label replaces any icon label; the icon must be named again on return.
         activeCell = CellHit{};
         InvalidateRect(HoverLabel, NULL, TRUE);
@@ -244,13 +246,7 @@ void DropFile(HWND window, HDROP drop) {
 }
 
 LRESULT CALLBACK HoverLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The label is a subclassed button; its previous procedure is the button class's.
-    static WNDPROC buttonProc = NULL;
-    if (buttonProc == NULL) {
-        WNDCLASSA wc;
-        if (GetClassInfoA(NULL, "BUTTON", &wc))
-            buttonProc = wc.lpfnWndProc;
-    }
+    WNDPROC buttonProc = HoverLabelBaseProc; // saved by CreateCommandControls when it subclassed the button
     switch (message) {
     case WM_PAINT: {
         RECT r;
