@@ -39,6 +39,8 @@ struct FakePlatform : IconPlatform {
     std::vector<std::string> finds;
     int nextHandle = 0x1000;
     int badDestroys = 0;
+    int extractions = 0;
+    int copies = 0;
     bool failReplace = false;
 
     IconHandle Make(const std::string& what) {
@@ -53,6 +55,7 @@ struct FakePlatform : IconPlatform {
     }
     IconHandle ExtractFileIcon(const char* path, int index) override {
         auto it = iconCounts.find(path);
+        extractions++;
         if (it == iconCounts.end() || index < 0 || index >= it->second)
             return 0;
         return Make(std::string(path) + "#" + std::to_string(index));
@@ -101,9 +104,20 @@ protected:
         platform.associated = {"C:\\doc.txt"};
     }
     void TearDown() override {
+        ClearAll();
+        EXPECT_TRUE(platform.live.empty()) << "every handle is released with the last slot showing it";
         EXPECT_EQ(platform.badDestroys, 0) << "a handle was destroyed twice or was never ours";
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
+    }
+    void ClearAll() {
+        for (int slot = 1; slot <= kSlotCount; slot++)
+            ClearSlot(slot);
+    }
+    // What a handle shows: loading hands out copies of the extracted icon.
+    std::string Picture(IconHandle h) {
+        std::string o = platform.origin[h];
+        return o.rfind("copy of ", 0) == 0 ? o.substr(8) : o;
     }
     std::string Path(const char* name) { return folder + "/" + name; }
     void Write(const std::string& path, const std::string& bytes) {
@@ -163,8 +177,7 @@ TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
                          Group(3600, "", "", "", "", "", 2147483647);
     EXPECT_EQ(Read(Path("out.dat")), sorted);
     // And once more: a file written by the writer is a fixed point.
-    std::memset(IconTable, 0, sizeof IconTable);
-    platform.live.clear();
+    ClearAll();
     Load(sorted);
     ASSERT_TRUE(SaveIconsTo(Path("again.dat").c_str()));
     EXPECT_EQ(Read(Path("again.dat")), sorted);
@@ -177,12 +190,43 @@ TEST_F(IconTableTest, IconsComeFromTheFallbackChain) {
          Group(4, "d", "", "", "C:\\missing.exe", "", 0) +           // gone: the program's icon
          Group(5, "e", "", "", "C:\\Windows", "", 0) +               // exists, no icon at all
          Group(6, "f", "", "", "C:\\x.ico", "", 3));                 // index past the last icon
-    EXPECT_EQ(platform.origin[IconTable[1].icon], "C:\\Windows\\notepad.exe#0");
-    EXPECT_EQ(platform.origin[IconTable[2].icon], "C:\\x.ico#2");
-    EXPECT_EQ(platform.origin[IconTable[3].icon], "assoc:C:\\doc.txt");
+    EXPECT_EQ(Picture(IconTable[1].icon), "C:\\Windows\\notepad.exe#0");
+    EXPECT_EQ(Picture(IconTable[2].icon), "C:\\x.ico#2");
+    EXPECT_EQ(Picture(IconTable[3].icon), "assoc:C:\\doc.txt");
     EXPECT_EQ(IconTable[4].icon, kResourceIcon);
     EXPECT_EQ(IconTable[5].icon, kResourceIcon);
     EXPECT_EQ(IconTable[6].icon, kResourceIcon);
+}
+
+TEST_F(IconTableTest, SlotsShowingTheSamePictureShareOneHandle) {
+    std::string file;
+    for (int slot = 1; slot <= 40; slot++)
+        file += Group(slot, "n", "", "", slot % 2 ? "C:\\x.ico" : "C:\\Windows\\notepad.exe", "", slot % 2);
+    file += Group(41, "gone", "", "", "C:\\missing.exe", "", 0) + Group(42, "gone", "", "", "C:\\missing.exe", "", 0);
+    Load(file);
+    EXPECT_EQ(platform.extractions, 2) << "one per distinct file and index";
+    EXPECT_EQ(platform.live.size(), 2u);
+    EXPECT_EQ(IconTable[1].icon, IconTable[3].icon);
+    EXPECT_NE(IconTable[1].icon, IconTable[2].icon);
+    EXPECT_EQ(IconTable[41].icon, kResourceIcon);
+    // The handle lives while any slot shows it; the last release destroys it, once.
+    for (int slot = 1; slot <= 39; slot += 2)
+        ClearSlot(slot);
+    EXPECT_EQ(platform.live.size(), 1u);
+    SwapSlots(2, 100); // the moved slot keeps the shared picture without a new extraction
+    EXPECT_EQ(platform.extractions, 2);
+    EXPECT_EQ(IconTable[100].icon, IconTable[4].icon);
+    IconHandle extra = LoadSlotIcon("C:\\Windows\\notepad.exe", 0); // as the registration dialog does
+    for (int slot = 4; slot <= 100; slot++)
+        ClearSlot(slot);
+    EXPECT_EQ(platform.live.size(), 1u) << "still held by the dialog's look-up";
+    ReleaseIcon(extra);
+    EXPECT_TRUE(platform.live.empty());
+    // Once gone, the next look-up extracts afresh.
+    IconHandle again = LoadSlotIcon("C:\\x.ico", 1);
+    EXPECT_EQ(platform.extractions, 3);
+    ReleaseIcon(again);
+    EXPECT_TRUE(platform.live.empty());
 }
 
 TEST_F(IconTableTest, LineEndsAndTheLastLine) {
@@ -197,7 +241,7 @@ TEST_F(IconTableTest, LineEndsAndTheLastLine) {
         {"1?NAME?old\n1?NAME?new\n", "new"}, // a later line overwrites
     };
     for (const Case& c : cases) {
-        std::memset(IconTable, 0, sizeof IconTable);
+        ClearAll();
         Load(c.bytes);
         EXPECT_STREQ(IconTable[1].name, c.name) << c.bytes;
     }
@@ -262,7 +306,7 @@ TEST_F(IconTableTest, GroupWithoutIconIndexStaysFreeAndIsDropped) {
 TEST_F(IconTableTest, RepeatedIconIndexReleasesTheFirstHandle) {
     Load("1?ICONPATH?C:\\x.ico\n1?ICONINDEX?0\n1?ICONINDEX?1\n");
     EXPECT_EQ(platform.live.size(), 1u);
-    EXPECT_EQ(platform.origin[IconTable[1].icon], "C:\\x.ico#1");
+    EXPECT_EQ(Picture(IconTable[1].icon), "C:\\x.ico#1");
 }
 
 TEST_F(IconTableTest, MissingFileLeavesTheTableEmpty) {
