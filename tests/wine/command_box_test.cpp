@@ -357,6 +357,26 @@ TEST_F(CommandBoxTest, EnterInAnEmptyBoxIsConsumedAndDoesNothing) {
     EXPECT_EQ(Text(box), "");
 }
 
+TEST_F(CommandBoxTest, ClickOnAnItemPutsItsTextInTheBox) {
+    for (int i = 1; i <= 7; i++)
+        Occupy(10 - i, ("app" + std::to_string(i)).c_str());
+    Letter(box, 'a');
+    ASSERT_EQ(Text(box), "app1");
+    RECT item = {};
+    item.left = LVIR_BOUNDS;
+    SendMessageA(CompletionList, LVM_GETITEMRECT, 2, (LPARAM)&item);
+    POINT p = {item.left + 10, (item.top + item.bottom) / 2};
+    ClientToScreen(CompletionList, &p);
+    SetCursorPos(p.x, p.y);
+    // The list view's own click handling follows; let it see the release at once.
+    PostMessageA(CompletionList, WM_LBUTTONUP, 0, 0);
+    SendMessageA(CompletionList, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(Text(box), "app3");
+    EXPECT_EQ(Selection(box), std::make_pair(0, 4));
+    EXPECT_EQ(CompletionActive, 1);
+    EXPECT_STREQ(TypedPrefix, "a");
+}
+
 TEST_F(CommandBoxTest, GdiObjectsStayFlatOver1000KeyReleases) {
     Occupy(3, "memo");
     Occupy(5, "Mail");
