@@ -4,9 +4,6 @@
 #include <windows.h>
 
 extern HWND CommandBox;
-// The hover label's own "BUTTON" procedure, saved when it was subclassed; the label procedure
-// passes what it does not handle on to it.
-extern WNDPROC HoverLabelBaseProc;
 
 // Creates CommandBox, HoverLabel and CompletionList and focuses the box.
 void CreateCommandControls(HWND mainWindow);
