@@ -62,8 +62,8 @@ protected:
         ASSERT_TRUE(StartLauncher(launcher, folder));
         box = GetDlgItem(launcher.window, 100);
         ASSERT_NE(box, (HWND)NULL);
-        list = FindListOf(launcher);
-        ASSERT_NE(list, (HWND)NULL);
+        // The list is created just after the box; a busy machine may not have got there yet.
+        ASSERT_TRUE(WaitUntil([&] { return (list = FindListOf(launcher)) != NULL; }, 8000));
         Focus();
     }
     void Focus() {
