@@ -246,7 +246,7 @@ void DropFile(HWND window, HDROP drop) {
 }
 
 LRESULT CALLBACK HoverLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC buttonProc = HoverLabelBaseProc; // saved by CreateCommandControls when it subclassed the button
+    WNDPROC buttonProc = hoverLabelBaseProc; // saved by CreateCommandControls when it subclassed the button
     switch (message) {
     case WM_PAINT: {
         RECT r;

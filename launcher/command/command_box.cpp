@@ -14,7 +14,8 @@
 #include "launcher/shell/shell.h"
 
 HWND CommandBox;
-WNDPROC HoverLabelBaseProc;
+
+WNDPROC hoverLabelBaseProc;
 
 namespace {
 
@@ -181,9 +182,16 @@ void OnBoxKeyUp(HWND box, WPARAM key) {
 } // namespace
 
 void FillCompletionList() {
+    const int matches = MatchCount();
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 10, 0);
-    for (int i = 1; MatchList[i] != 0; i++)
-        ImageList_ReplaceIcon(images, -1, (HICON)IconTable[MatchList[i]].icon);
+    // Sized once: with no growth step the list would otherwise be copied afresh for every icon.
+    ImageList_SetImageCount(images, matches);
+    for (int i = 0; i < matches; i++)
+        ImageList_ReplaceIcon(images, i, (HICON)IconTable[MatchList[i + 1]].icon);
+
+    // A visible list view repaints and re-measures its scroll bars at every insertion; that alone
+    // would take most of a key release, so it is repainted once at the end.
+    SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
     SendMessageA(CompletionList, LVM_DELETECOLUMN, 0, 0);
     HIMAGELIST replaced = (HIMAGELIST)SendMessageA(CompletionList, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)images);
@@ -199,7 +207,7 @@ void FillCompletionList() {
     column.iSubItem = 0;
     SendMessageA(CompletionList, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
 
-    for (int i = 0; MatchList[i + 1] != 0; i++) {
+    for (int i = 0; i < matches; i++) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = i;
@@ -209,6 +217,8 @@ void FillCompletionList() {
         SendMessageA(CompletionList, LVM_INSERTITEMA, 0, (LPARAM)&item);
     }
     SendMessageA(CompletionList, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+    SendMessageA(CompletionList, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(CompletionList, NULL, TRUE);
 }
 
 void ReleaseCompletionImages() {
@@ -311,7 +321,7 @@ void CreateCommandControls(HWND mainWindow) {
     // The label and the list are children of the desktop, so they may stand outside the main window.
     HoverLabel = CreateWindowExA(WS_EX_TOOLWINDOW, "BUTTON", "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 100, 25,
                                  GetDesktopWindow(), (HMENU)IDC_HOVERLABEL, Instance(), NULL);
-    HoverLabelBaseProc = Subclass(HoverLabel, HoverLabelProc);
+    hoverLabelBaseProc = Subclass(HoverLabel, HoverLabelProc);
 
     CompletionList = CreateWindowExA(WS_EX_TOOLWINDOW, WC_LISTVIEWA, "",
                                      WS_CHILD | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |

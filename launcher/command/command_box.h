@@ -4,9 +4,8 @@
 #include <windows.h>
 
 extern HWND CommandBox;
-// The hover label's own "BUTTON" procedure, saved when it was subclassed; the label procedure
-// passes what it does not handle on to it.
-extern WNDPROC HoverLabelBaseProc;
+// The button procedure the hover label had before CreateCommandControls subclassed it.
+extern WNDPROC hoverLabelBaseProc;
 
 // Creates CommandBox, HoverLabel and CompletionList and focuses the box.
 void CreateCommandControls(HWND mainWindow);

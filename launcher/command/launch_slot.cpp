@@ -10,29 +10,6 @@
 
 namespace {
 
-// A folder written with a trailing '\' is not found by FindFirstFileA, so it is tried without it too.
-bool FileOrFolderExists(const char* path) {
-    if (path[0] == '\0')
-        return false;
-    WIN32_FIND_DATAA data;
-    HANDLE found = FindFirstFileA(path, &data);
-    if (found != INVALID_HANDLE_VALUE) {
-        FindClose(found);
-        return true;
-    }
-    char trimmed[MAX_PATH * 2];
-    lstrcpynA(trimmed, path, sizeof trimmed);
-    int n = lstrlenA(trimmed);
-    if (n < 2 || CharPrevA(trimmed, trimmed + n) != trimmed + n - 1 || trimmed[n - 1] != '\\')
-        return false;
-    trimmed[n - 1] = '\0';
-    found = FindFirstFileA(trimmed, &data);
-    if (found == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(found);
-    return true;
-}
-
 class Win32CommandPlatform : public CommandPlatform {
 public:
     explicit Win32CommandPlatform(HWND box) : box_(box) {}
@@ -43,7 +20,7 @@ public:
     void HideMainWindow() override { ShowWindow(GetParent(box_), SW_HIDE); }
     void ShowMainWindow() override { ShowWindow(GetParent(box_), SW_SHOW); }
     void HideHoverLabel() override { ShowWindow(HoverLabel, SW_HIDE); }
-    bool Exists(const char* path) override { return FileOrFolderExists(path); }
+    bool Exists(const char* path) override { return PathExists(path); }
     void WindowsFolder(char* out, int size) override { GetWindowsDirectoryA(out, size); }
     void ChangeDirectory(const char* path) override { SetCurrentDirectoryA(path); }
     int ShellOpen(const char* file, const char* parameters) override {

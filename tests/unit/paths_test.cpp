@@ -16,6 +16,8 @@ struct PathCase {
     std::string path, directory, fileName, baseName;
 };
 
+void PrintTo(const PathCase& c, std::ostream* os) { *os << c.path; }
+
 class PathSplitting : public testing::TestWithParam<PathCase> {};
 
 TEST_P(PathSplitting, SplitsLikeTheCommandLineOfTheSystem) {

@@ -1,0 +1,432 @@
+// The command box and its completion list against the real edit and list-view controls.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "launcher/board/board_geometry.h"
+#include "launcher/board/icon_table.h"
+#include "launcher/command/command.h"
+#include "launcher/command/command_box.h"
+#include "launcher/settings/settings.h"
+#include "launcher/shell/shell.h"
+
+namespace {
+
+const int kColumns = 10;
+const int kRows = 7;
+
+LRESULT CALLBACK PlainMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Live GDI objects of this process. GetGuiResources says 0 under Wine, but a handle whose upper word
+// is 0 names its table entry whatever its generation, so probing every index finds the live ones.
+int CountGdiObjects() {
+    int n = 0;
+    for (ULONG_PTR index = 1; index <= 0xFFFF; index++)
+        if (GetObjectType((HGDIOBJ)index) != 0)
+            n++;
+    return n;
+}
+
+std::string Text(HWND window) {
+    char buffer[1024];
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string ItemText(int index) {
+    char buffer[512] = "";
+    LVITEMA item = {};
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    SendMessageA(CompletionList, LVM_GETITEMTEXTA, index, (LPARAM)&item);
+    return buffer;
+}
+
+int ItemCount() { return (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0); }
+
+std::pair<int, int> Selection(HWND box) {
+    DWORD start = 0, end = 0;
+    SendMessageA(box, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    return {(int)start, (int)end};
+}
+
+// One key as the keyboard delivers it to the focused box: press, character, release.
+void Key(HWND box, WORD vk, char character = 0) {
+    SendMessageA(box, WM_KEYDOWN, vk, 1);
+    if (character != 0)
+        SendMessageA(box, WM_CHAR, (unsigned char)character, 1);
+    SendMessageA(box, WM_KEYUP, vk, 0xC0000001);
+}
+
+// A letter typed in lower case: its key code is the upper-case letter.
+void Letter(HWND box, char lower) { Key(box, (WORD)(lower - 'a' + 'A'), lower); }
+
+class CommandBoxTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::memset(IconTable, 0, sizeof IconTable);
+        std::memset(TypedPrefix, 0, sizeof TypedPrefix);
+        CompletionActive = 0;
+        Settings = SettingsStore{};
+        Settings.PageCount = 2;
+        Settings.IconCountColumn = kColumns;
+        Settings.IconCountRow = kRows;
+        std::strcpy(Settings.ComplementFunction, "1");
+        std::strcpy(Settings.CMDEXE, "0");
+
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = PlainMainProc;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.lpszClassName = "CommandBoxTestMain";
+        RegisterClassA(&wc);
+        const int width = BoardWindowWidth(kColumns);
+        const int height = BoardWindowHeight(kRows);
+        main = CreateWindowExA(WS_EX_TOOLWINDOW, "CommandBoxTestMain", "main", WS_POPUP, 100, 80, width, height, NULL,
+                               NULL, wc.hInstance, NULL);
+        ShowWindow(main, SW_SHOW);
+        SetForegroundWindow(main);
+        Settings.WindowRect = Rect{100, 80, 100 + width, 80 + height};
+        CreateCommandControls(main);
+        box = GetDlgItem(main, IDC_COMMANDBOX);
+    }
+    void TearDown() override {
+        DestroyWindow(main);
+        DestroyWindow(HoverLabel);
+        DestroyWindow(CompletionList);
+        HoverLabel = NULL;
+        CompletionList = NULL;
+    }
+    static void Occupy(int slot, const char* command) {
+        IconTable[slot].icon = (IconHandle)LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
+        std::strcpy(IconTable[slot].command, command);
+    }
+    HWND main = NULL;
+    HWND box = NULL;
+};
+
+TEST_F(CommandBoxTest, CreatesTheThreeWindowsAsLaidOut) {
+    ASSERT_NE(box, (HWND)NULL);
+    EXPECT_EQ(box, CommandBox);
+    EXPECT_EQ(GetFocus(), box);
+
+    struct {
+        HWND window;
+        const char* className;
+        int id;
+        DWORD style;
+        HWND parent;
+    } windows[] = {
+        {box, "Edit", IDC_COMMANDBOX, 0x54000080, main},
+        {HoverLabel, "Button", IDC_HOVERLABEL, 0x44000000, GetDesktopWindow()},
+        {CompletionList, "SysListView32", IDC_COMPLETIONLIST, 0x4080409D, GetDesktopWindow()},
+    };
+    for (const auto& w : windows) {
+        char className[64];
+        GetClassNameA(w.window, className, sizeof className);
+        EXPECT_STRCASEEQ(className, w.className);
+        EXPECT_EQ(GetDlgCtrlID(w.window), w.id);
+        EXPECT_EQ((DWORD)GetWindowLongA(w.window, GWL_STYLE) & ~WS_VISIBLE, w.style & ~WS_VISIBLE) << w.className;
+        EXPECT_EQ(IsWindowVisible(w.window) != 0, (w.style & WS_VISIBLE) != 0) << w.className;
+        EXPECT_TRUE(GetWindowLongA(w.window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << w.className;
+        EXPECT_EQ(GetAncestor(w.window, GA_PARENT), w.parent) << w.className;
+        EXPECT_EQ(Text(w.window), "");
+    }
+
+    // The box: (10 - 3) x 33 wide, 19 high, centred, 27 above the bottom.
+    RECT r;
+    GetWindowRect(box, &r);
+    MapWindowPoints(NULL, main, (POINT*)&r, 2);
+    const int W = BoardWindowWidth(kColumns);
+    const int H = BoardWindowHeight(kRows);
+    EXPECT_EQ(r.left, W / 2 - 231 / 2);
+    EXPECT_EQ(r.top, H - 27);
+    EXPECT_EQ(r.right - r.left, 231);
+    EXPECT_EQ(r.bottom - r.top, 19);
+
+    HRGN outline = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(box, outline), ERROR);
+    HRGN expected = CreateRoundRectRgn(0, 0, 231, 19, 10, 10);
+    int differences = 0;
+    for (int y = -1; y <= 20; y++)
+        for (int x = -1; x <= 232; x++)
+            differences += (PtInRegion(outline, x, y) != 0) != (PtInRegion(expected, x, y) != 0);
+    EXPECT_EQ(differences, 0);
+    EXPECT_FALSE(PtInRegion(outline, 0, 0)); // the corners are cut away
+    EXPECT_TRUE(PtInRegion(outline, 115, 9));
+    DeleteObject(outline);
+    DeleteObject(expected);
+
+    GetWindowRect(HoverLabel, &r);
+    EXPECT_EQ(r.right - r.left, 100);
+    EXPECT_EQ(r.bottom - r.top, 25);
+    GetWindowRect(CompletionList, &r);
+    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_EQ(r.bottom - r.top, 100);
+
+    EXPECT_EQ(SendMessageA(CompletionList, LVM_GETBKCOLOR, 0, 0), RGB(150, 150, 150));
+    EXPECT_EQ(SendMessageA(CompletionList, LVM_GETTEXTBKCOLOR, 0, 0), RGB(150, 150, 150));
+    EXPECT_EQ(SendMessageA(CompletionList, LVM_GETTEXTCOLOR, 0, 0), RGB(200, 200, 200));
+
+    // Each owns its own font, made on the synthetic creation message.
+    HFONT boxFont = (HFONT)SendMessageA(box, WM_GETFONT, 0, 0);
+    HFONT listFont = (HFONT)SendMessageA(CompletionList, WM_GETFONT, 0, 0);
+    ASSERT_NE(boxFont, (HFONT)NULL);
+    ASSERT_NE(listFont, (HFONT)NULL);
+    EXPECT_NE(boxFont, listFont);
+    for (HFONT font : {boxFont, listFont}) {
+        LOGFONTA lf = {};
+        ASSERT_EQ(GetObjectA(font, sizeof lf, &lf), (int)sizeof lf);
+        EXPECT_EQ(lf.lfHeight, 16);
+        EXPECT_EQ(lf.lfWeight, 400);
+        EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
+        EXPECT_EQ(lf.lfQuality, PROOF_QUALITY);
+        EXPECT_EQ(lf.lfPitchAndFamily, 0x31);
+        EXPECT_STREQ(lf.lfFaceName, "ＭＳ ゴシック");
+    }
+}
+
+TEST_F(CommandBoxTest, FirstLetterOffersBothAliasesAndCompletesTheFirst) {
+    Occupy(3, "memo");
+    Occupy(5, "Mail");
+    Occupy(9, "note");
+    Letter(box, 'm');
+    EXPECT_TRUE(IsWindowVisible(CompletionList));
+    EXPECT_EQ(CompletionActive, 1);
+    ASSERT_EQ(ItemCount(), 2);
+    EXPECT_EQ(ItemText(0), "Mail");
+    EXPECT_EQ(ItemText(1), "memo");
+    // The typed letter takes the stored case; the untyped tail is selected.
+    EXPECT_EQ(Text(box), "Mail");
+    EXPECT_EQ(Selection(box), std::make_pair(1, 4));
+    EXPECT_STREQ(TypedPrefix, "m"); // at the release the box held only the typed letter
+
+    // Each item keeps its own icon: image i is the icon of the i-th match in slot order.
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = 0;
+    SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item);
+    EXPECT_EQ(item.iImage, 1); // "Mail" is slot 5, the second match
+    HIMAGELIST images = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
+    EXPECT_EQ(ImageList_GetImageCount(images), 2);
+
+    // Under the box: 17 pixels left of it, overlapping its lower edge by 4; 17 pixels a row.
+    RECT boxRect, listRect;
+    GetWindowRect(box, &boxRect);
+    GetWindowRect(CompletionList, &listRect);
+    EXPECT_EQ(listRect.left, boxRect.left - 17);
+    EXPECT_EQ(listRect.top, boxRect.bottom - 4);
+    EXPECT_EQ(listRect.bottom - listRect.top, 34);
+    EXPECT_EQ(listRect.right - listRect.left, SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0));
+}
+
+TEST_F(CommandBoxTest, NextLetterNarrowsAndAnUnknownOneHidesTheList) {
+    Occupy(3, "memo");
+    Occupy(5, "Mail");
+    Letter(box, 'm');
+    Letter(box, 'e');
+    EXPECT_EQ(Text(box), "memo");
+    EXPECT_EQ(Selection(box), std::make_pair(2, 4));
+    EXPECT_EQ(ItemCount(), 1);
+    Letter(box, 'x');
+    EXPECT_FALSE(IsWindowVisible(CompletionList));
+    EXPECT_EQ(CompletionActive, 0);
+    EXPECT_EQ(Text(box), "mex");
+}
+
+TEST_F(CommandBoxTest, DownAndUpWalkTheList) {
+    Occupy(3, "memo");
+    Occupy(5, "Mail");
+    Occupy(6, "mix");
+    Letter(box, 'm');
+    ASSERT_EQ(ItemCount(), 3);
+    const struct {
+        WORD key;
+        const char* text;
+    } steps[] = {
+        {VK_DOWN, "Mail"}, {VK_DOWN, "memo"}, {VK_DOWN, "mix"}, {VK_DOWN, "mix"}, // Down on the last: no change
+        {VK_UP, "memo"},   {VK_UP, "Mail"},
+    };
+    for (const auto& step : steps) {
+        Key(box, step.key);
+        EXPECT_EQ(Text(box), step.text);
+        EXPECT_EQ(Selection(box), std::make_pair(0, (int)std::strlen(step.text))) << step.text;
+        EXPECT_TRUE(IsWindowVisible(CompletionList));
+    }
+    // Up on the first item closes the list and empties the box; the flag and prefix stay.
+    Key(box, VK_UP);
+    EXPECT_EQ(Text(box), "");
+    EXPECT_FALSE(IsWindowVisible(CompletionList));
+    EXPECT_EQ(ItemCount(), 0);
+    EXPECT_EQ(CompletionActive, 1);
+    EXPECT_STREQ(TypedPrefix, "m"); // at the release the box held only the typed letter
+}
+
+TEST_F(CommandBoxTest, EditingKeysHideTheListWithoutCompleting) {
+    Occupy(3, "memo");
+    for (WORD key : {VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT}) {
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, 'm');
+        ASSERT_TRUE(IsWindowVisible(CompletionList));
+        Key(box, key, key == VK_BACK ? '\b' : 0);
+        EXPECT_FALSE(IsWindowVisible(CompletionList)) << key;
+        EXPECT_EQ(CompletionActive, 0) << key;
+        EXPECT_EQ(std::string(TypedPrefix), Text(box)) << key;
+    }
+    SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+    Letter(box, 'm');
+    Key(box, VK_BACK, '\b'); // deletes the selected suggestion
+    EXPECT_EQ(Text(box), "m");
+}
+
+TEST_F(CommandBoxTest, ListHeightAndScrollBarFollowTheNumberOfMatches) {
+    const struct {
+        int matches, height;
+        bool scrollBar;
+    } cases[] = {{5, 85, false}, {6, 102, true}, {7, 103, true}, {30, 103, true}};
+    for (const auto& c : cases) {
+        std::memset(IconTable, 0, sizeof IconTable);
+        for (int i = 1; i <= c.matches; i++)
+            Occupy(i, ("app" + std::to_string(i)).c_str());
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, 'a');
+        RECT r;
+        GetWindowRect(CompletionList, &r);
+        const int column = (int)SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0);
+        EXPECT_EQ(r.bottom - r.top, c.height) << c.matches;
+        EXPECT_EQ(r.right - r.left, column + (c.scrollBar ? GetSystemMetrics(SM_CXVSCROLL) : 0)) << c.matches;
+    }
+}
+
+TEST_F(CommandBoxTest, WithoutComplementTheListStaysHiddenButDownWalksIt) {
+    std::strcpy(Settings.ComplementFunction, "0");
+    Occupy(3, "memo");
+    Occupy(5, "Mail");
+    Letter(box, 'm');
+    EXPECT_FALSE(IsWindowVisible(CompletionList));
+    EXPECT_EQ(Text(box), "m");
+    EXPECT_STREQ(TypedPrefix, "m");
+    Key(box, VK_DOWN);
+    EXPECT_EQ(Text(box), "Mail");
+    EXPECT_EQ(Selection(box), std::make_pair(0, 4));
+    Key(box, VK_DOWN);
+    EXPECT_EQ(Text(box), "memo");
+    EXPECT_FALSE(IsWindowVisible(CompletionList));
+}
+
+TEST_F(CommandBoxTest, ShiftAfterASuggestionMatchesNothing) {
+    Occupy(3, "memo");
+    Letter(box, 'm');
+    ASSERT_TRUE(IsWindowVisible(CompletionList));
+    Key(box, VK_SHIFT);
+    EXPECT_EQ(std::string(TypedPrefix), "m\x10");
+    EXPECT_FALSE(IsWindowVisible(CompletionList));
+    EXPECT_EQ(Text(box), "memo");
+}
+
+TEST_F(CommandBoxTest, LosingFocusHidesTheListOnly) {
+    Occupy(3, "memo");
+    Letter(box, 'm');
+    ASSERT_TRUE(IsWindowVisible(CompletionList));
+    SetFocus(main);
+    EXPECT_FALSE(IsWindowVisible(CompletionList));
+    EXPECT_EQ(CompletionActive, 1);
+    EXPECT_EQ(ItemCount(), 1);
+}
+
+TEST_F(CommandBoxTest, AltF4InTheBoxHidesTheMainWindow) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(box, WM_SYSKEYDOWN, VK_F4, 0x20000001);
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(IsWindow(main));
+}
+
+TEST_F(CommandBoxTest, EnterInAnEmptyBoxIsConsumedAndDoesNothing) {
+    SendMessageA(box, WM_CHAR, '\r', 1);
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_EQ(Text(box), "");
+}
+
+TEST_F(CommandBoxTest, ClickOnAnItemPutsItsTextInTheBox) {
+    for (int i = 1; i <= 7; i++)
+        Occupy(10 - i, ("app" + std::to_string(i)).c_str());
+    Letter(box, 'a');
+    ASSERT_EQ(Text(box), "app1");
+    RECT item = {};
+    item.left = LVIR_BOUNDS;
+    SendMessageA(CompletionList, LVM_GETITEMRECT, 2, (LPARAM)&item);
+    POINT p = {item.left + 10, (item.top + item.bottom) / 2};
+    ClientToScreen(CompletionList, &p);
+    SetCursorPos(p.x, p.y);
+    // The list view's own click handling follows; let it see the release at once.
+    PostMessageA(CompletionList, WM_LBUTTONUP, 0, 0);
+    SendMessageA(CompletionList, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(Text(box), "app3");
+    EXPECT_EQ(Selection(box), std::make_pair(0, 4));
+    EXPECT_EQ(CompletionActive, 1);
+    EXPECT_STREQ(TypedPrefix, "a");
+}
+
+TEST_F(CommandBoxTest, GdiObjectsStayFlatOver1000KeyReleases) {
+    Occupy(3, "memo");
+    Occupy(5, "Mail");
+    Occupy(8, "mix");
+    // The first releases create what the controls keep for good (scroll bars, cached DCs and fonts).
+    for (int i = 0; i < 5; i++) {
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, 'm');
+    }
+    const int before = CountGdiObjects();
+    for (int i = 0; i < 1000; i++) {
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, 'm');
+    }
+    ASSERT_EQ(ItemCount(), 3);
+    const int after = CountGdiObjects();
+    printf("GDI objects before %d, after 1000 key releases %d\n", before, after);
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(CommandBoxTest, TheListViewReleasesTheImageListItHolds) {
+    Occupy(3, "memo");
+    Occupy(5, "Mail");
+    for (int i = 0; i < 5; i++) {
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, 'm');
+    }
+    HIMAGELIST held = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
+    ASSERT_NE(held, (HIMAGELIST)NULL);
+    // At the main window's destruction the list view is still alive: its image list stays usable.
+    const int beforeRelease = CountGdiObjects();
+    ReleaseCompletionImages();
+    ReleaseCompletionImages(); // a second call finds nothing to release
+    EXPECT_EQ(CountGdiObjects(), beforeRelease);
+    EXPECT_EQ(ImageList_GetImageCount(held), 2);
+    EXPECT_EQ((HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0), held);
+
+    // Destroying the list view frees its image list: an image list of the same kind owns this many.
+    const int withProbe = CountGdiObjects();
+    HIMAGELIST probe = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 10, 0);
+    ImageList_ReplaceIcon(probe, -1, (HICON)IconTable[3].icon);
+    ImageList_ReplaceIcon(probe, -1, (HICON)IconTable[5].icon);
+    const int imageListObjects = CountGdiObjects() - withProbe;
+    ImageList_Destroy(probe);
+    DestroyWindow(CompletionList);
+    CompletionList = NULL;
+    const int ownFont = 1;
+    printf("an image list owns %d GDI objects; destroying the list freed %d\n", imageListObjects,
+           beforeRelease - CountGdiObjects());
+    EXPECT_GE(beforeRelease - CountGdiObjects(), imageListObjects + ownFont);
+}
+
+} // namespace
