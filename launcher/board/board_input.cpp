@@ -6,6 +6,7 @@
 #include "launcher/board/icon_table.h"
 #include "launcher/board/paths.h"
 #include "launcher/command/command.h"
+#include "launcher/command/command_box.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
@@ -76,19 +77,25 @@ void MoveToPage(HWND window, int page) {
     InvalidateCell(window, activeCell.cellRect);
 }
 
-// Appends "&" until no other slot has the command. A command that would outgrow its field gives up
-// characters at its end (never half of one) to make room, so it always stays unique.
+// Appends "&" until no other slot has the command. A full field makes room by giving up the last
+// character before the trailing "&"s (never half of one), so the command still ends in "&" and stays unique.
 void MakeCommandUnique(char* command, int slot) {
     while (FindCommand(command, slot) != 0) {
         int length = lstrlenA(command);
-        if (length + 1 < kNameSize) {
-            command[length] = '&';
-            command[length + 1] = '\0';
-            continue;
+        if (length + 1 >= kNameSize) {
+            int run = length;
+            while (run > 0 && command[run - 1] == '&')
+                run--;
+            int start = -1; // start of the character that ends at run
+            for (int i = 0; i < run; i += IsLeadByte((unsigned char)command[i]) && i + 1 < run ? 2 : 1)
+                start = i;
+            if (start < 0)
+                return; // nothing but "&": no room left to make it unique
+            std::memmove(command + start, command + run, length - run + 1);
+            length = lstrlenA(command);
         }
-        char shorter[kNameSize];
-        CopyText(shorter, length, command); // one byte less, at a character boundary
-        lstrcpyA(command, shorter);
+        command[length] = '&';
+        command[length + 1] = '\0';
     }
 }
 
@@ -135,6 +142,7 @@ LRESULT OnMouseMove(HWND window) {
             return 0;
         InvalidateButton(window, hoverPage.buttonRect);
         ShowLabel(Settings.Title[hoverPage.page], hoverPage.labelX, hoverPage.labelY);
+        CompletionActive = 0;
         // The label replaces any icon label; the icon must be named again on return.
         activeCell = CellHit{};
         InvalidateRect(HoverLabel, NULL, TRUE);
@@ -238,13 +246,7 @@ void DropFile(HWND window, HDROP drop) {
 }
 
 LRESULT CALLBACK HoverLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The label is a subclassed button; its previous procedure is the button class's.
-    static WNDPROC buttonProc = NULL;
-    if (buttonProc == NULL) {
-        WNDCLASSA wc;
-        if (GetClassInfoA(NULL, "BUTTON", &wc))
-            buttonProc = wc.lpfnWndProc;
-    }
+    WNDPROC buttonProc = hoverLabelBaseProc; // saved by CreateCommandControls when it subclassed the button
     switch (message) {
     case WM_PAINT: {
         RECT r;

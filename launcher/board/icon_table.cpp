@@ -97,12 +97,58 @@ template <int N> void SwapText(char (&a)[N], char (&b)[N]) {
 
 bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlotCount; }
 
+// Slots showing the same picture share one handle: an icon costs one USER and two GDI objects and,
+// under Wine, milliseconds to make, so a full board of one program would cost seconds and a third of
+// the GDI quota. Every taker of a handle gives it back through ReleaseIcon, which destroys it with
+// its last user.
+struct SharedIcon {
+    char path[kIconPathSize];
+    int index;
+    unsigned hash;
+    int users; // 0: a free entry
+    IconHandle icon;
+};
+const int kSharedIconCount = kSlotCount + 64; // every slot distinct, plus the dialogs' look-ups
+SharedIcon sharedIcons[kSharedIconCount];
+int sharedIconEnd; // entries at and above are unused
+
+unsigned HashPath(const char* path, int index) {
+    unsigned h = 2166136261u ^ (unsigned)index;
+    for (const unsigned char* p = (const unsigned char*)path; *p != 0; p++)
+        h = (h ^ *p) * 16777619u;
+    return h;
+}
+
+IconHandle ExtractWithFallbacks(const char* path, int index) {
+    if (PathExists(path)) {
+        IconHandle icon = iconPlatform->ExtractFileIcon(path, index);
+        if (icon != 0)
+            return icon;
+        icon = iconPlatform->ExtractAssociated(path, index);
+        if (icon != 0)
+            return icon;
+    }
+    return iconPlatform->ResourceIcon();
+}
+
 } // namespace
 
 void ReleaseIcon(IconHandle icon) {
     if (icon == 0 || icon == iconPlatform->ResourceIcon())
         return;
-    iconPlatform->DestroyIconHandle(icon);
+    for (int i = 0; i < sharedIconEnd; i++) {
+        SharedIcon& e = sharedIcons[i];
+        if (e.users > 0 && e.icon == icon) {
+            if (--e.users == 0) {
+                iconPlatform->DestroyIconHandle(icon);
+                e.icon = 0;
+                while (sharedIconEnd > 0 && sharedIcons[sharedIconEnd - 1].users == 0)
+                    sharedIconEnd--;
+            }
+            return;
+        }
+    }
+    iconPlatform->DestroyIconHandle(icon); // not shared (the table was full when it was made)
 }
 
 void ReadIcons(std::FILE* file) {
@@ -118,7 +164,9 @@ void ReadIcons(std::FILE* file) {
             continue;
         if (complete)
             line[--length] = '\0';
-        if (length > 0 && line[length - 1] == '\r')
+        // CR LF from a file copied without text-mode conversion; a value never ends in CR, since
+        // saving and loading again could not keep it.
+        while (length > 0 && line[length - 1] == '\r')
             line[--length] = '\0';
         // fgets stops at an embedded NUL as far as strlen is concerned; that is the line.
         ApplyLine(line);
@@ -193,15 +241,33 @@ void ClearSlot(int slot) {
 }
 
 IconHandle LoadSlotIcon(const char* path, int index) {
-    if (PathExists(path)) {
-        IconHandle icon = iconPlatform->ExtractFileIcon(path, index);
-        if (icon != 0)
-            return icon;
-        icon = iconPlatform->ExtractAssociated(path, index);
-        if (icon != 0)
-            return icon;
+    unsigned hash = HashPath(path, index);
+    int freeEntry = -1;
+    for (int i = 0; i < sharedIconEnd; i++) {
+        SharedIcon& e = sharedIcons[i];
+        if (e.users == 0) {
+            if (freeEntry < 0)
+                freeEntry = i;
+        } else if (e.hash == hash && e.index == index && std::strcmp(e.path, path) == 0) {
+            e.users++;
+            return e.icon;
+        }
     }
-    return iconPlatform->ResourceIcon();
+    IconHandle icon = ExtractWithFallbacks(path, index);
+    if (icon == iconPlatform->ResourceIcon() || std::strlen(path) >= sizeof sharedIcons[0].path)
+        return icon;
+    if (freeEntry < 0) {
+        if (sharedIconEnd == kSharedIconCount)
+            return icon;
+        freeEntry = sharedIconEnd++;
+    }
+    SharedIcon& e = sharedIcons[freeEntry];
+    std::strcpy(e.path, path);
+    e.index = index;
+    e.hash = hash;
+    e.users = 1;
+    e.icon = icon;
+    return icon;
 }
 
 int CountIcons(const char* path) {

@@ -32,6 +32,7 @@ void SwapSlots(int a, int b);
 // Releases the slot's icon and zeroes the record.
 void ClearSlot(int slot);
 // The icon of a file with its fallbacks: the file's own icon, its associated icon, the program's icon.
+// Every handle it returns goes back through ReleaseIcon (ClearSlot and SwapSlots do that for slots).
 IconHandle LoadSlotIcon(const char* path, int index);
 // How many icons a file supplies (1 for a file with only an associated icon).
 int CountIcons(const char* path);
@@ -62,7 +63,8 @@ struct IconPlatform {
 // The platform in use; the Win32 build installs its own before any icon is touched.
 extern IconPlatform* iconPlatform;
 
-// Releases a slot's handle: DestroyIcon, except for the shared program icon.
+// Gives back a handle from LoadSlotIcon: slots showing the same file and index share one handle, which
+// is destroyed with its last user; the program's own icon is never destroyed.
 void ReleaseIcon(IconHandle icon);
 
 // icons.dat on a given path (LoadIcons and SaveIcons use the program folder's).

@@ -34,7 +34,10 @@ struct Win32IconPlatform : IconPlatform {
         return LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER));
     }
     void DestroyIconHandle(IconHandle icon) override { DestroyIcon((HICON)icon); }
-    int CountFileIcons(const char* path) override { return (int)ExtractIconExA(path, -1, NULL, NULL, 0); }
+    int CountFileIcons(const char* path) override {
+        UINT n = ExtractIconExA(path, -1, NULL, NULL, 0);
+        return n == (UINT)-1 ? 0 : (int)n; // Wine answers a missing file with -1, not 0
+    }
     bool ReplaceFileWith(const char* source, const char* target) override {
         return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }

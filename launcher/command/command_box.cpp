@@ -15,6 +15,8 @@
 
 HWND CommandBox;
 
+WNDPROC hoverLabelBaseProc;
+
 namespace {
 
 // Image lists: the completion list is created without LVS_SHAREIMAGELISTS, so the list view destroys
@@ -25,8 +27,6 @@ HIMAGELIST completionImages;
 
 WNDPROC commandBoxBaseProc;
 WNDPROC completionListBaseProc;
-// Saved as every subclassing does; the label procedure finds the button class's own.
-WNDPROC hoverLabelBaseProc;
 HFONT commandBoxFont;
 HFONT completionListFont;
 // The main window that owns the box (MainWindow is set only after the controls exist).

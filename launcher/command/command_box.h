@@ -4,6 +4,8 @@
 #include <windows.h>
 
 extern HWND CommandBox;
+// The button procedure the hover label had before CreateCommandControls subclassed it.
+extern WNDPROC hoverLabelBaseProc;
 
 // Creates CommandBox, HoverLabel and CompletionList and focuses the box.
 void CreateCommandControls(HWND mainWindow);

@@ -37,3 +37,7 @@ void OnTrayIcon(HWND window, LPARAM lParam);
 void OnRightButtonDown(HWND window, LPARAM lParam);
 void OnCommand(HWND window, WPARAM wParam);
 void ShowTrayMenu(HWND window);
+// Sets a menu item's text (SetMenuItemInfoA with MIIM_TYPE / MFT_STRING).
+void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const char* text);
+// The slot of the board's last right-click, which the icon menu's commands act on; 0 for none.
+int MenuTargetSlot();

@@ -2,4 +2,5 @@ list(APPEND ZELT_CORE_SOURCES)
 list(APPEND ZELT_WIN_SOURCES
     launcher/shell/main_window.cpp
     launcher/shell/tray_hotkey.cpp
+    launcher/shell/menus.cpp
     launcher/shell/pending.cpp)

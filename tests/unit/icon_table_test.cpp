@@ -8,13 +8,22 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <unistd.h>
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <vector>
 
 #include "launcher/board/icon_table.h"
 #include "launcher/settings/settings.h"
 
 namespace {
 
+// icons.dat is written in text mode: CR LF on Windows, LF elsewhere.
+#ifdef _WIN32
+const std::string kEol = "\r\n";
+#else
+const std::string kEol = "\n";
+#endif
 const std::string kSo = "\x83\x5C";  // "so" in Shift-JIS: trail byte 0x5C
 const std::string kHyo = "\x95\x5C"; // "hyo"
 IconHandle const kResourceIcon = (IconHandle)0x101;
@@ -30,6 +39,8 @@ struct FakePlatform : IconPlatform {
     std::vector<std::string> finds;
     int nextHandle = 0x1000;
     int badDestroys = 0;
+    int extractions = 0;
+    int copies = 0;
     bool failReplace = false;
 
     IconHandle Make(const std::string& what) {
@@ -44,6 +55,7 @@ struct FakePlatform : IconPlatform {
     }
     IconHandle ExtractFileIcon(const char* path, int index) override {
         auto it = iconCounts.find(path);
+        extractions++;
         if (it == iconCounts.end() || index < 0 || index >= it->second)
             return 0;
         return Make(std::string(path) + "#" + std::to_string(index));
@@ -61,7 +73,12 @@ struct FakePlatform : IconPlatform {
         return it == iconCounts.end() ? 0 : it->second;
     }
     bool ReplaceFileWith(const char* source, const char* target) override {
-        return !failReplace && std::rename(source, target) == 0;
+        if (failReplace)
+            return false;
+#ifdef _WIN32
+        std::remove(target); // rename does not replace there; the real platform uses MoveFileEx
+#endif
+        return std::rename(source, target) == 0;
     }
 };
 
@@ -76,16 +93,31 @@ protected:
         Settings.PageCount = 5;
         Settings.IconCountRow = 7;
         Settings.IconCountColumn = 10;
-        char pattern[] = "/tmp/icontable.XXXXXX";
-        folder = mkdtemp(pattern);
+        static int serial;
+        auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    ("icontable_" + std::to_string(stamp) + "_" + std::to_string(serial++));
+        std::filesystem::create_directories(dir);
+        folder = dir.string();
         platform.files = {"C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\doc.txt", "C:\\x.ico"};
         platform.iconCounts = {{"C:\\Windows\\notepad.exe", 1}, {"C:\\x.ico", 3}};
         platform.associated = {"C:\\doc.txt"};
     }
     void TearDown() override {
+        ClearAll();
+        EXPECT_TRUE(platform.live.empty()) << "every handle is released with the last slot showing it";
         EXPECT_EQ(platform.badDestroys, 0) << "a handle was destroyed twice or was never ours";
-        std::string cmd = "rm -rf " + folder;
-        (void)std::system(cmd.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    void ClearAll() {
+        for (int slot = 1; slot <= kSlotCount; slot++)
+            ClearSlot(slot);
+    }
+    // What a handle shows: loading hands out copies of the extracted icon.
+    std::string Picture(IconHandle h) {
+        std::string o = platform.origin[h];
+        return o.rfind("copy of ", 0) == 0 ? o.substr(8) : o;
     }
     std::string Path(const char* name) { return folder + "/" + name; }
     void Write(const std::string& path, const std::string& bytes) {
@@ -116,9 +148,9 @@ protected:
 std::string Group(int slot, const std::string& name, const std::string& path, const std::string& dir,
                   const std::string& iconPath, const std::string& command, int index) {
     std::string s = std::to_string(slot);
-    return s + "?NAME?" + name + "\n" + s + "?FILEPATH?" + path + "\n" + s + "?CURDIR?" + dir + "\n" + s +
-           "?ICONPATH?" + iconPath + "\n" + s + "?COMMAND?" + command + "\n" + s + "?ICONINDEX?" +
-           std::to_string(index) + "\n";
+    return s + "?NAME?" + name + kEol + s + "?FILEPATH?" + path + kEol + s + "?CURDIR?" + dir + kEol + s +
+           "?ICONPATH?" + iconPath + kEol + s + "?COMMAND?" + command + kEol + s + "?ICONINDEX?" +
+           std::to_string(index) + kEol;
 }
 
 TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
@@ -145,8 +177,7 @@ TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
                          Group(3600, "", "", "", "", "", 2147483647);
     EXPECT_EQ(Read(Path("out.dat")), sorted);
     // And once more: a file written by the writer is a fixed point.
-    std::memset(IconTable, 0, sizeof IconTable);
-    platform.live.clear();
+    ClearAll();
     Load(sorted);
     ASSERT_TRUE(SaveIconsTo(Path("again.dat").c_str()));
     EXPECT_EQ(Read(Path("again.dat")), sorted);
@@ -159,12 +190,43 @@ TEST_F(IconTableTest, IconsComeFromTheFallbackChain) {
          Group(4, "d", "", "", "C:\\missing.exe", "", 0) +           // gone: the program's icon
          Group(5, "e", "", "", "C:\\Windows", "", 0) +               // exists, no icon at all
          Group(6, "f", "", "", "C:\\x.ico", "", 3));                 // index past the last icon
-    EXPECT_EQ(platform.origin[IconTable[1].icon], "C:\\Windows\\notepad.exe#0");
-    EXPECT_EQ(platform.origin[IconTable[2].icon], "C:\\x.ico#2");
-    EXPECT_EQ(platform.origin[IconTable[3].icon], "assoc:C:\\doc.txt");
+    EXPECT_EQ(Picture(IconTable[1].icon), "C:\\Windows\\notepad.exe#0");
+    EXPECT_EQ(Picture(IconTable[2].icon), "C:\\x.ico#2");
+    EXPECT_EQ(Picture(IconTable[3].icon), "assoc:C:\\doc.txt");
     EXPECT_EQ(IconTable[4].icon, kResourceIcon);
     EXPECT_EQ(IconTable[5].icon, kResourceIcon);
     EXPECT_EQ(IconTable[6].icon, kResourceIcon);
+}
+
+TEST_F(IconTableTest, SlotsShowingTheSamePictureShareOneHandle) {
+    std::string file;
+    for (int slot = 1; slot <= 40; slot++)
+        file += Group(slot, "n", "", "", slot % 2 ? "C:\\x.ico" : "C:\\Windows\\notepad.exe", "", slot % 2);
+    file += Group(41, "gone", "", "", "C:\\missing.exe", "", 0) + Group(42, "gone", "", "", "C:\\missing.exe", "", 0);
+    Load(file);
+    EXPECT_EQ(platform.extractions, 2) << "one per distinct file and index";
+    EXPECT_EQ(platform.live.size(), 2u);
+    EXPECT_EQ(IconTable[1].icon, IconTable[3].icon);
+    EXPECT_NE(IconTable[1].icon, IconTable[2].icon);
+    EXPECT_EQ(IconTable[41].icon, kResourceIcon);
+    // The handle lives while any slot shows it; the last release destroys it, once.
+    for (int slot = 1; slot <= 39; slot += 2)
+        ClearSlot(slot);
+    EXPECT_EQ(platform.live.size(), 1u);
+    SwapSlots(2, 100); // the moved slot keeps the shared picture without a new extraction
+    EXPECT_EQ(platform.extractions, 2);
+    EXPECT_EQ(IconTable[100].icon, IconTable[4].icon);
+    IconHandle extra = LoadSlotIcon("C:\\Windows\\notepad.exe", 0); // as the registration dialog does
+    for (int slot = 4; slot <= 100; slot++)
+        ClearSlot(slot);
+    EXPECT_EQ(platform.live.size(), 1u) << "still held by the dialog's look-up";
+    ReleaseIcon(extra);
+    EXPECT_TRUE(platform.live.empty());
+    // Once gone, the next look-up extracts afresh.
+    IconHandle again = LoadSlotIcon("C:\\x.ico", 1);
+    EXPECT_EQ(platform.extractions, 3);
+    ReleaseIcon(again);
+    EXPECT_TRUE(platform.live.empty());
 }
 
 TEST_F(IconTableTest, LineEndsAndTheLastLine) {
@@ -179,7 +241,7 @@ TEST_F(IconTableTest, LineEndsAndTheLastLine) {
         {"1?NAME?old\n1?NAME?new\n", "new"}, // a later line overwrites
     };
     for (const Case& c : cases) {
-        std::memset(IconTable, 0, sizeof IconTable);
+        ClearAll();
         Load(c.bytes);
         EXPECT_STREQ(IconTable[1].name, c.name) << c.bytes;
     }
@@ -244,7 +306,7 @@ TEST_F(IconTableTest, GroupWithoutIconIndexStaysFreeAndIsDropped) {
 TEST_F(IconTableTest, RepeatedIconIndexReleasesTheFirstHandle) {
     Load("1?ICONPATH?C:\\x.ico\n1?ICONINDEX?0\n1?ICONINDEX?1\n");
     EXPECT_EQ(platform.live.size(), 1u);
-    EXPECT_EQ(platform.origin[IconTable[1].icon], "C:\\x.ico#1");
+    EXPECT_EQ(Picture(IconTable[1].icon), "C:\\x.ico#1");
 }
 
 TEST_F(IconTableTest, MissingFileLeavesTheTableEmpty) {
@@ -272,8 +334,9 @@ TEST_F(IconTableTest, FullTableSavesEverySlotInOrder) {
         Fill(slot, "n", "C:\\x.ico", slot % 3);
     ASSERT_TRUE(SaveIconsTo(Path("icons.dat").c_str()));
     std::string bytes = Read(Path("icons.dat"));
-    EXPECT_NE(bytes.find("1?NAME?n\n1?FILEPATH?"), std::string::npos);
-    EXPECT_EQ(bytes.substr(bytes.size() - std::string("3600?ICONINDEX?0\n").size()), "3600?ICONINDEX?0\n");
+    EXPECT_EQ(bytes.find("1?NAME?n" + kEol + "1?FILEPATH?"), 0u);
+    std::string last = kEol + "3600?ICONINDEX?0" + kEol;
+    EXPECT_EQ(bytes.substr(bytes.size() - last.size()), last);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 6 * kSlotCount);
 }
 

@@ -1,0 +1,38 @@
+// Dialog 106: the program's icon, name and version. Only OK closes it.
+#include "launcher/dialogs/dialogs.h"
+
+#include "launcher/settings/settings.h"
+#include "launcher/shell/shell.h"
+
+namespace {
+
+// Centres the dialog on the main window's rectangle, which holds its place even while hidden.
+void CentreOnMainWindow(HWND dialog) {
+    RECT m, d;
+    GetWindowRect(MainWindow, &m);
+    Settings.WindowRect = Rect{m.left, m.top, m.right, m.bottom};
+    GetWindowRect(dialog, &d);
+    int width = d.right - d.left, height = d.bottom - d.top;
+    int x = m.left + (m.right - m.left) / 2 - width / 2;
+    int y = m.top + (m.bottom - m.top) / 2 - height / 2;
+    MoveWindow(dialog, x, y, width, height, TRUE);
+}
+
+} // namespace
+
+INT_PTR CALLBACK AboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SendDlgItemMessageA(dialog, IDC_ABOUT_NAME, WM_SETTEXT, 0, (LPARAM)kProgramName);
+        SendDlgItemMessageA(dialog, IDC_ABOUT_VERSION, WM_SETTEXT, 0, (LPARAM)kVersionText);
+        CentreOnMainWindow(dialog);
+        activeDialog = dialog;
+        return TRUE;
+    case WM_COMMAND:
+        // IDCANCEL (Esc) is ignored on purpose.
+        if (LOWORD(wParam) == IDC_OK)
+            EndDialog(dialog, IDC_OK);
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,219 @@
+// Dialog 107: edits the title, paths, icon and command of the slot the user right-clicked.
+#include "launcher/dialogs/dialogs.h"
+
+#include "launcher/board/icon_table.h"
+#include "launcher/board/paths.h"
+#include "launcher/dialogs/icon_validation.h"
+#include "launcher/shell/shell.h"
+
+#include <cstdio>
+
+namespace {
+
+int editedSlot;
+int selectedIconIndex;
+WNDPROC previewProc;
+// The chooser's image list. The list view (no LVS_SHAREIMAGELISTS) owns it and destroys it when the
+// dialog ends; a list replaced by Browse is destroyed here. It never enters the completion list's
+// shared variable, so nothing else releases it.
+HIMAGELIST chooserImages;
+
+const int kTextBuffer = 512;
+
+LRESULT CALLBACK PreviewProc(HWND preview, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT)
+        return CallWindowProcA(previewProc, preview, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(preview, &ps);
+    if (chooserImages == NULL || !ImageList_Draw(chooserImages, selectedIconIndex, dc, 0, 0, ILD_NORMAL))
+        DrawIcon(dc, 0, 0, LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER)));
+    EndPaint(preview, &ps);
+    return 0;
+}
+
+void RedrawPreview(HWND dialog) {
+    RedrawWindow(GetDlgItem(dialog, IDC_PREVIEW), NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// One image and one item ("0", "1", ...) per icon of the file.
+void FillChooser(HWND dialog, const char* path) {
+    HWND chooser = GetDlgItem(dialog, IDC_ICONCHOOSER);
+    int count = CountIcons(path);
+    HIMAGELIST list = ImageList_Create(32, 32, ILC_MASK | ILC_COLOR24, count, 0);
+    for (int i = 0; i < count; ++i) {
+        HICON icon = (HICON)LoadSlotIcon(path, i);
+        ImageList_ReplaceIcon(list, -1, icon);
+        ReleaseIcon(icon); // the list keeps its own copy
+    }
+    HIMAGELIST replaced = (HIMAGELIST)SendMessageA(chooser, LVM_SETIMAGELIST, LVSIL_NORMAL, (LPARAM)list);
+    if (replaced != NULL && replaced != list)
+        ImageList_Destroy(replaced);
+    chooserImages = list;
+
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = 100;
+    column.pszText = const_cast<char*>("名前");
+    column.iSubItem = 0;
+    SendMessageA(chooser, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+    for (int i = 0; i < count; ++i) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", i);
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = i;
+        item.pszText = text;
+        item.iImage = i;
+        SendMessageA(chooser, LVM_INSERTITEMA, 0, (LPARAM)&item);
+    }
+}
+
+void OnInit(HWND dialog) {
+    const IconEntry& e = IconTable[editedSlot];
+    SendDlgItemMessageA(dialog, IDC_TITLE, WM_SETTEXT, 0, (LPARAM)e.name);
+    SendDlgItemMessageA(dialog, IDC_LINK, WM_SETTEXT, 0, (LPARAM)e.filePath);
+    SendDlgItemMessageA(dialog, IDC_WORKDIR, WM_SETTEXT, 0, (LPARAM)e.curDir);
+    SendDlgItemMessageA(dialog, IDC_ICONFILE, WM_SETTEXT, 0, (LPARAM)e.iconPath);
+    SendDlgItemMessageA(dialog, IDC_COMMAND, WM_SETTEXT, 0, (LPARAM)e.command);
+    previewProc = (WNDPROC)SetWindowLongA(GetDlgItem(dialog, IDC_PREVIEW), GWL_WNDPROC, (LONG)PreviewProc);
+    FillChooser(dialog, e.iconPath);
+    activeDialog = dialog;
+    selectedIconIndex = e.iconIndex;
+}
+
+void OnBrowse(HWND dialog) {
+    char path[kTextBuffer] = {};
+    HWND box = GetDlgItem(dialog, IDC_ICONFILE);
+    int length = (int)SendMessageA(box, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(box, WM_GETTEXT, length < kTextBuffer ? length + 1 : kTextBuffer, (LPARAM)path);
+    if (BrowseForFile(dialog, kIconFileFilter, path) != 1)
+        return;
+    SendMessageA(box, WM_SETTEXT, 0, (LPARAM)path);
+    SendDlgItemMessageA(dialog, IDC_ICONCHOOSER, LVM_DELETEALLITEMS, 0, 0);
+    FillChooser(dialog, path);
+    selectedIconIndex = 0;
+    RedrawPreview(dialog);
+}
+
+void OnItemChanged(HWND dialog) {
+    int index = (int)SendDlgItemMessageA(dialog, IDC_ICONCHOOSER, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    if (index == -1)
+        return;
+    selectedIconIndex = index;
+    RedrawPreview(dialog);
+}
+
+const char* ProblemMessage(IconProblem problem) {
+    switch (problem) {
+    case IconProblem::QuestionMark:
+        return "'?'は使えないんですよ";
+    case IconProblem::LinkMissing:
+        return "リンク先が存在しません";
+    case IconProblem::WorkDirMissing:
+        return "作業フォルダが存在しません";
+    case IconProblem::IconFileMissing:
+        return "アイコンパスが存在しません";
+    case IconProblem::DuplicateCommand:
+        return "すでに登録されているコマンドです";
+    case IconProblem::None:
+        break;
+    }
+    return "";
+}
+
+const char* ProblemCaption(IconProblem problem) {
+    switch (problem) {
+    case IconProblem::QuestionMark:
+        return "ごめんなさい";
+    case IconProblem::DuplicateCommand:
+        return "重複エラー";
+    default:
+        return "存在エラー";
+    }
+}
+
+// Reads a box whole and stores it cut at a character boundary to the field's size.
+void StoreBox(HWND dialog, int id, char* field, int size) {
+    char text[kTextBuffer * 2] = {};
+    HWND box = GetDlgItem(dialog, id);
+    int length = (int)SendMessageA(box, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(box, WM_GETTEXT, length < (int)sizeof text ? length + 1 : (int)sizeof text, (LPARAM)text);
+    CopyText(field, size, text);
+}
+
+void OnOk(HWND dialog) {
+    char title[kTextBuffer], link[kTextBuffer], workDir[kTextBuffer], iconFile[kTextBuffer], command[kTextBuffer];
+    GetDlgItemTextA(dialog, IDC_TITLE, title, kTextBuffer);
+    GetDlgItemTextA(dialog, IDC_LINK, link, kTextBuffer);
+    GetDlgItemTextA(dialog, IDC_WORKDIR, workDir, kTextBuffer);
+    GetDlgItemTextA(dialog, IDC_ICONFILE, iconFile, kTextBuffer);
+    GetDlgItemTextA(dialog, IDC_COMMAND, command, kTextBuffer);
+    // The command is compared as it will be stored, so a cut name cannot slip past the duplicate check.
+    char storedCommand[kNameSize];
+    CopyText(storedCommand, kNameSize, command);
+    IconForm form{title, link, workDir, iconFile, storedCommand, editedSlot};
+    IconFailure failure = ValidateIconForm(form, PathExists, FindCommand);
+    if (failure.problem != IconProblem::None) {
+        MessageBoxA(dialog, ProblemMessage(failure.problem), ProblemCaption(failure.problem), MB_OK | MB_ICONERROR);
+        HWND box = GetDlgItem(dialog, failure.box);
+        SendMessageA(box, EM_SETSEL, 0, GetWindowTextLengthA(box));
+        SetFocus(box);
+        return;
+    }
+    IconEntry& e = IconTable[editedSlot];
+    StoreBox(dialog, IDC_TITLE, e.name, kNameSize);
+    StoreBox(dialog, IDC_LINK, e.filePath, kIconPathSize);
+    StoreBox(dialog, IDC_WORKDIR, e.curDir, kIconPathSize);
+    StoreBox(dialog, IDC_ICONFILE, e.iconPath, kIconPathSize);
+    StoreBox(dialog, IDC_COMMAND, e.command, kNameSize);
+    e.iconIndex = selectedIconIndex;
+    IconHandle old = e.icon;
+    e.icon = LoadSlotIcon(e.iconPath, e.iconIndex);
+    if (old != nullptr && old != e.icon)
+        ReleaseIcon(old);
+    EndDialog(dialog, IDC_OK);
+}
+
+} // namespace
+
+INT_PTR CALLBACK IconEditDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        editedSlot = MenuTargetSlot();
+        // Only an occupied cell offers this dialog; record 0 (no cell) is never edited.
+        if (editedSlot <= 0 || editedSlot > kSlotCount) {
+            EndDialog(dialog, IDC_CANCEL);
+            return TRUE;
+        }
+        OnInit(dialog);
+        return TRUE;
+    case WM_DESTROY:
+        // The list view destroys its image list with itself.
+        chooserImages = NULL;
+        return FALSE;
+    case WM_NOTIFY:
+        if (wParam == IDC_ICONCHOOSER && ((NMHDR*)lParam)->code == LVN_ITEMCHANGED)
+            OnItemChanged(dialog);
+        return FALSE;
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN)
+            SendMessageA(dialog, WM_COMMAND, IDC_OK, 0);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_OK:
+            OnOk(dialog);
+            break;
+        case IDC_CANCEL:
+            EndDialog(dialog, IDC_CANCEL);
+            break;
+        case IDC_ICONBROWSE:
+            OnBrowse(dialog);
+            break;
+        }
+        // IDCANCEL (Esc) is ignored: only the two buttons end the dialog.
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,174 @@
+// A day with the launcher in one run: register, rename and alias an icon, call the window up with the
+// hot key and start the alias, click and move the other icon to page 2, change the board in the
+// settings, look at the About box and exit from the menu; then both files are checked byte for byte.
+// Screenshots of each stage go to <build>/screenshots/day-*.bmp.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/e2e/harness.h"
+
+using namespace e2e;
+
+namespace {
+
+const int kLeft = 300, kTop = 200;
+
+POINT Cell(int column, int row) { return POINT{kLeft + 35 + 33 * column + 16, kTop + 35 + 33 * (row - 1) + 16}; }
+// The page button p of a window w pixels wide.
+POINT PageButton(int p, int width) { return POINT{kLeft + width - 20, kTop + 74 + 33 * (p - 1) + 10}; }
+
+HWND WaitForMenu() {
+    HWND menu = WaitForWindow("#32768", NULL, 8000);
+    Pause(300);
+    return menu;
+}
+
+std::string Slot(int slot, const std::string& name, const std::string& file, const std::string& dir,
+                 const std::string& command) {
+    std::string n = std::to_string(slot);
+    return n + "?NAME?" + name + "\r\n" + n + "?FILEPATH?" + file + "\r\n" + n + "?CURDIR?" + dir + "\r\n" + n +
+           "?ICONPATH?" + file + "\r\n" + n + "?COMMAND?" + command + "\r\n" + n + "?ICONINDEX?0\r\n";
+}
+
+// setting.ini as the launcher writes it, background off, at kLeft, kTop.
+std::string SettingsText(const std::string& folder, int rows, int columns, const char* title1, const char* title2,
+                         int page) {
+    std::string s = "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
+                    "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
+                    "[Appearance]\r\nDSPBMP=0\r\nBitMap=" +
+                    folder +
+                    "\\den.bmp\r\nBitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\n"
+                    "BitMapRateX=100\r\nBitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=" +
+                    std::to_string(rows) + "\r\nIconCountColumn=" + std::to_string(columns) +
+                    "\r\nPageCount=5\r\n[Rect]\r\nLeft=" + std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) +
+                    "\r\n[Page]\r\nTitle1=" + title1 + "\r\nTitle2=" + title2 + "\r\n";
+    for (int n = 3; n <= 13; n++)
+        s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
+    return s + "NowPage=" + std::to_string(page) + "\r\n";
+}
+
+// Answers the information box that moving an icon to another page shows.
+bool AnswerBox(const Launcher& launcher, const char* title) {
+    HWND box = NULL;
+    if (!WaitUntil([&] { return (box = FindDialog(launcher, title)) != NULL; }, 8000))
+        return false;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(box); }, 8000);
+}
+
+TEST(DayInTheLife, EveryRoadInOneRun) {
+    std::string folder = NewProgramFolder("day");
+    std::string docs = NewFolder("day-docs");
+    std::string one = PlaceMarker(docs, "one.exe");
+    std::string two = PlaceMarker(docs, "two.exe");
+    // Every key in the order the launcher writes them, so the file can be compared byte for byte.
+    WriteFile(folder + "\\setting.ini", SettingsText(folder, 7, 10, "Page1", "Page2", 1));
+    // 1. The two files, as their drops register them (the harness has no X drag-and-drop source, so
+    //    the two registrations are written the way a drop stores them).
+    WriteFile(folder + "\\icons.dat", Slot(1, "one", one, docs, "one") + Slot(2, "two", two, docs, "two"));
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(launcher, folder));
+    HWND w = launcher.window;
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("day-1-start");
+
+    // 2. Rename the first icon and give it an alias.
+    POINT first = Cell(0, 1);
+    RightClick(first.x, first.y);
+    HWND menu = WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    RECT mr = WindowRect(menu);
+    Click(mr.left + 20, mr.top + 10);
+    HWND dialog = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
+    SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Alpha");
+    SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "alpha");
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("day-2-registration");
+    PostMessageA(dialog, WM_COMMAND, 1084, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
+
+    // 3. Hot key away and back, type the alias, Enter.
+    HoverWindow(w);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
+    PressChord({VK_MENU, 'R'});
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
+    PressChord({VK_MENU, 'R'});
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
+    HoverWindow(GetDlgItem(w, 100));
+    TypeText("alpha");
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("day-3-typed");
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(one + ".ran"); }, 15000));
+    EXPECT_EQ(0u, ReadFile(one + ".ran").find(docs)) << "started from its working folder";
+
+    // 4. Drag the other icon to page 2's button, switch pages, click it there.
+    PressChord({VK_MENU, 'R'});
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w); }, 8000));
+    HoverWindow(w);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
+    POINT second = Cell(1, 1);
+    POINT page2 = PageButton(2, 400);
+    Drag(second.x, second.y, page2.x, page2.y);
+    EXPECT_TRUE(AnswerBox(launcher, "情報"));
+    Click(page2.x, page2.y);
+    Pause(1000);
+    // On page 2 the icon sits in the last cell (7 rows x 10 columns); a click starts it.
+    POINT last = Cell(9, 7);
+    Click(last.x, last.y);
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(two + ".ran"); }, 15000));
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("day-4-page2");
+
+    // 5. Rows, columns and a title in the settings.
+    PostMessageA(w, WM_COMMAND, 40003, 0);
+    HWND settings = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
+    SendMessageA(GetDlgItem(settings, 1081), WM_SETTEXT, 0, (LPARAM) "8");
+    SendMessageA(GetDlgItem(settings, 1086), WM_SETTEXT, 0, (LPARAM) "11");
+    SendMessageA(GetDlgItem(settings, 1063), WM_SETTEXT, 0, (LPARAM) "Home");
+    SendMessageA(GetDlgItem(settings, 1064), WM_SETTEXT, 0, (LPARAM) "Tools");
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("day-5-settings");
+    PostMessageA(settings, WM_COMMAND, 1084, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
+    EXPECT_TRUE(WaitUntil([&] {
+        RECT r = WindowRect(w);
+        return r.right - r.left == 11 * 33 + 70 && r.bottom - r.top == 8 * 33 + 70;
+    }, 5000));
+
+    // 6. The About box.
+    PostMessageA(w, WM_COMMAND, 40012, 0);
+    HWND about = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("day-6-about");
+    PostMessageA(about, WM_COMMAND, 1084, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
+
+    // 7. Exit from the menu: the last item of the Main popup.
+    PostMessageA(w, WM_COMMAND, 40001, 0);
+    Pause(300);
+    if (!IsWindowVisible(w))
+        PostMessageA(w, WM_COMMAND, 40001, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) != 0; }, 8000));
+    POINT empty = Cell(5, 5);
+    RightClick(empty.x, empty.y);
+    menu = WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("day-7-menu");
+    mr = WindowRect(menu);
+    Click(mr.left + 20, mr.bottom - 10);
+    ASSERT_TRUE(WaitUntil([&] { return !launcher.Running(); }, 20000));
+
+    std::string ini = SettingsText(folder, 8, 11, "Home", "Tools", 2);
+    EXPECT_EQ(ini, ReadFile(folder + "\\setting.ini"));
+    // The second icon went to the last free slot of page 2 (7 rows x 10 columns then): slot 140.
+    EXPECT_EQ(Slot(1, "Alpha", one, docs, "alpha") + Slot(140, "two", two, docs, "two"),
+              ReadFile(folder + "\\icons.dat"));
+}
+
+} // namespace

@@ -1,0 +1,331 @@
+// The hot key, the tray icon, the right-click menus and the three dialogs, driven from outside the
+// launcher with real input and Wine's standalone tray window.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/harness.h"
+
+#include <commctrl.h>
+
+using namespace e2e;
+
+namespace {
+
+const int kLeft = 300, kTop = 200; // away from Wine's tray window, which opens at (0, 0)
+
+std::string SettingsFile(const std::string& extra = "") {
+    std::string s = "[Config]\r\nShortCut=1\r\nActiveKey=82\r\nActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\n"
+                    "ActiveKeyShift=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Rect]\r\nLeft=" +
+                    std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n" + extra;
+    return s;
+}
+
+std::string WindowsFolder() {
+    char dir[MAX_PATH];
+    GetWindowsDirectoryA(dir, sizeof dir);
+    return dir;
+}
+
+std::string IconLines(int slot, const std::string& name, const std::string& file, const std::string& command) {
+    std::string n = std::to_string(slot);
+    return n + "?NAME?" + name + "\n" + n + "?FILEPATH?" + file + "\n" + n + "?CURDIR?" + WindowsFolder() + "\n" +
+           n + "?ICONPATH?" + file + "\n" + n + "?COMMAND?" + command + "\n" + n + "?ICONINDEX?0\n";
+}
+
+// Screen centre of a cell on page 1 (column 0-based, row 1-based) of a launcher at kLeft, kTop.
+POINT CellCentre(int column, int row) { return POINT{kLeft + 35 + 33 * column + 16, kTop + 35 + 33 * (row - 1) + 16}; }
+
+// The popup menu on screen and a point inside its item at position (items counted from the top).
+HWND WaitForMenu() {
+    HWND menu = WaitForWindow("#32768", NULL, 8000);
+    Pause(300); // let it finish showing before it is clicked
+    return menu;
+}
+
+// Clicks the popup's first item.
+void ChooseFirstItem(HWND menu) {
+    RECT r = WindowRect(menu);
+    Click(r.left + 20, r.top + 10);
+}
+
+void ChooseLastOfTwoItems(HWND menu) {
+    RECT r = WindowRect(menu);
+    Click(r.left + 20, r.bottom - 10);
+}
+
+BOOL CALLBACK AddClass(HWND w, LPARAM lParam) {
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    *(std::string*)lParam += std::string(cls) + (IsWindowVisible(w) ? "+ " : "- ");
+    return TRUE;
+}
+
+// What is on the desktop, for a failure message.
+std::string TopLevelClasses() {
+    std::string all;
+    EnumWindows(AddClass, (LPARAM)&all);
+    return all;
+}
+
+BOOL CALLBACK CollectTrayIcons(HWND w, LPARAM lParam) {
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::string(cls) == "__winex11_tray_icon")
+        ((std::vector<HWND>*)lParam)->push_back(w);
+    return TRUE;
+}
+
+// The icons of Wine's standalone tray window (they belong to the shell's process, not ours).
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
+    WaitUntil([&] {
+        icons.clear();
+        HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
+        if (tray != NULL)
+            EnumChildWindows(tray, CollectTrayIcons, (LPARAM)&icons);
+        return !icons.empty();
+    });
+    return icons;
+}
+
+void TrayClick(HWND icon, UINT down, UINT up) {
+    PostMessageA(icon, down, 0, MAKELPARAM(8, 8));
+    PostMessageA(icon, up, 0, MAKELPARAM(8, 8));
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info);
+    return info.hwndFocus;
+}
+
+// A plain window of the test's own, to put something in front of the launcher.
+HWND MakeCover() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.hbrBackground = (HBRUSH)GetStockObject(GRAY_BRUSH);
+    wc.lpszClassName = "E2ECover";
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, "E2ECover", "cover", WS_POPUP | WS_VISIBLE, 700, 100, 200, 200, NULL, NULL,
+                           GetModuleHandleA(NULL), NULL);
+}
+
+TEST(HotKey, TogglesTheWindowAndBringsItForward) {
+    std::string folder = NewProgramFolder("hotkey");
+    WriteFile(folder + "\\setting.ini", SettingsFile());
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(launcher, folder));
+    HWND w = launcher.window;
+    HWND box = GetDlgItem(w, 100);
+    HoverWindow(w);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
+
+    PressChord({VK_MENU, 'R'}); // visible and in front: hides
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
+    PressChord({VK_MENU, 'R'}); // hidden: shows, in front, focus in the command box
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(w) == box; }, 5000));
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("hotkey-shown");
+
+    HWND cover = MakeCover();
+    SetForegroundWindow(cover);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == cover; }, 5000));
+    PressChord({VK_MENU, 'R'}); // visible but behind: comes forward instead of hiding
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 8000));
+    EXPECT_TRUE(IsWindowVisible(w));
+    DestroyWindow(cover);
+    EXPECT_TRUE(CloseLauncher(launcher));
+}
+
+TEST(Tray, LeftClickShowsAndRightClickOpensTheMainMenu) {
+    std::string folder = NewProgramFolder("tray");
+    WriteFile(folder + "\\setting.ini", SettingsFile());
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(launcher, folder));
+    HWND w = launcher.window;
+    std::vector<HWND> icons = TrayIcons();
+    ASSERT_FALSE(icons.empty()) << TopLevelClasses();
+
+    PostMessageA(w, WM_COMMAND, 40001, 0); // the menu's show/hide: visible, so it hides
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
+    // Ours is the icon whose left click shows the window.
+    HWND icon = NULL;
+    for (HWND candidate : icons) {
+        TrayClick(candidate, WM_LBUTTONDOWN, WM_LBUTTONUP);
+        if (WaitUntil([&] { return IsWindowVisible(w) != 0; }, 4000)) {
+            icon = candidate;
+            break;
+        }
+    }
+    ASSERT_NE(nullptr, icon);
+    TrayClick(icon, WM_LBUTTONDOWN, WM_LBUTTONUP); // a left click never hides
+    Pause(1000);
+    EXPECT_TRUE(IsWindowVisible(w));
+
+    // Right click: the Main popup; its first item reads "hide" now and hides the window.
+    MoveMouse(600, 500);
+    TrayClick(icon, WM_RBUTTONDOWN, WM_RBUTTONUP);
+    HWND menu = WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("tray-menu");
+    ChooseFirstItem(menu);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
+
+    // While the About box is open the right click brings it forward and shows no menu.
+    PostMessageA(w, WM_COMMAND, 40012, 0);
+    HWND about = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
+    TrayClick(icon, WM_RBUTTONDOWN, WM_RBUTTONUP);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == about; }, 5000));
+    Pause(800);
+    EXPECT_EQ(nullptr, FindWindowA("#32768", NULL));
+    PostMessageA(about, WM_COMMAND, 1084, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
+    EXPECT_TRUE(CloseLauncher(launcher));
+}
+
+TEST(BoardMenus, RightClickGivesTheIconOrMainPopupAndDeleteRemovesTheIcon) {
+    std::string folder = NewProgramFolder("menus");
+    WriteFile(folder + "\\setting.ini", SettingsFile());
+    std::string notepad = WindowsFolder() + "\\notepad.exe";
+    WriteFile(folder + "\\icons.dat", IconLines(1, "memo", notepad, "memo") + IconLines(2, "pad", notepad, "pad"));
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(launcher, folder));
+    HWND w = launcher.window;
+
+    // An empty cell: the Main popup, whose first item hides the visible window.
+    POINT empty = CellCentre(4, 3);
+    RightClick(empty.x, empty.y);
+    HWND menu = WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("menu-main");
+    ChooseFirstItem(menu);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
+    PostMessageA(w, WM_COMMAND, 40001, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w); }, 8000));
+
+    // An occupied cell: the Icon popup; its first item opens the registration dialog.
+    POINT first = CellCentre(0, 1);
+    RightClick(first.x, first.y);
+    menu = WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("menu-icon");
+    ChooseFirstItem(menu);
+    HWND dialog = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
+    EXPECT_EQ("memo", WindowText(GetDlgItem(dialog, 1007)));
+    PostMessageA(dialog, WM_COMMAND, 1085, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
+
+    // Delete the second icon: no confirmation, and icons.dat loses it at close.
+    POINT second = CellCentre(1, 1);
+    RightClick(second.x, second.y);
+    menu = WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    ChooseLastOfTwoItems(menu);
+    Pause(1500);
+    EXPECT_EQ(nullptr, FindWindowA("#32770", NULL));
+    ASSERT_TRUE(CloseLauncher(launcher));
+    std::string dat = ReadFile(folder + "\\icons.dat");
+    EXPECT_NE(std::string::npos, dat.find("1?NAME?memo"));
+    EXPECT_EQ(std::string::npos, dat.find("?NAME?pad"));
+    EXPECT_EQ(std::string::npos, dat.find("?COMMAND?pad"));
+}
+
+TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
+    std::string folder = NewProgramFolder("register");
+    WriteFile(folder + "\\setting.ini", SettingsFile());
+    std::string notepad = WindowsFolder() + "\\notepad.exe";
+    std::string shell32 = WindowsFolder() + "\\system32\\shell32.dll";
+    WriteFile(folder + "\\icons.dat", IconLines(1, "memo", notepad, "memo"));
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(launcher, folder));
+    POINT first = CellCentre(0, 1);
+    RightClick(first.x, first.y);
+    HWND menu = WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    ChooseFirstItem(menu);
+    HWND dialog = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
+    HWND chooser = GetDlgItem(dialog, 1013);
+    EXPECT_EQ(1, (int)SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0));
+
+    // Browse to shell32.dll through the open-file dialog.
+    PostMessageA(dialog, WM_COMMAND, 1012, 0);
+    HWND open = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 20000));
+    Pause(500);
+    SendMessageA(GetDlgItem(open, 0x47C), WM_SETTEXT, 0, (LPARAM)shell32.c_str());
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(dialog, 1010)) == shell32; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0) > 100; }, 5000))
+        << SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0);
+
+    SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Notes");
+    SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "notes");
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("registration-dialog");
+    // Esc does not close it.
+    HoverWindow(dialog);
+    SetForegroundWindow(dialog);
+    PressKey(VK_ESCAPE);
+    Pause(800);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    PostMessageA(dialog, WM_COMMAND, 1084, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
+    ASSERT_TRUE(CloseLauncher(launcher));
+    std::string dat = ReadFile(folder + "\\icons.dat");
+    EXPECT_NE(std::string::npos, dat.find("1?NAME?Notes\r\n")) << dat;
+    EXPECT_NE(std::string::npos, dat.find("1?ICONPATH?" + shell32 + "\r\n"));
+    EXPECT_NE(std::string::npos, dat.find("1?COMMAND?notes\r\n"));
+    EXPECT_NE(std::string::npos, dat.find("1?ICONINDEX?0\r\n"));
+}
+
+TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
+    std::string folder = NewProgramFolder("about");
+    WriteFile(folder + "\\setting.ini", SettingsFile());
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(launcher, folder));
+    HWND w = launcher.window;
+    PostMessageA(w, WM_COMMAND, 40012, 0);
+    HWND about = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
+    EXPECT_EQ("ZeltLauncher", WindowText(GetDlgItem(about, 1078)));
+    EXPECT_EQ("0.0.0.4", WindowText(GetDlgItem(about, 1080)));
+    RECT m = WindowRect(w), d = WindowRect(about);
+    EXPECT_EQ(m.left + (m.right - m.left) / 2 - (d.right - d.left) / 2, d.left);
+    EXPECT_EQ(m.top + (m.bottom - m.top) / 2 - (d.bottom - d.top) / 2, d.top);
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("about");
+    HoverWindow(about);
+    SetForegroundWindow(about);
+    PressKey(VK_ESCAPE);
+    Pause(800);
+    EXPECT_TRUE(IsWindowVisible(about));
+    PressKey(VK_RETURN); // Enter is OK
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
+
+    PostMessageA(w, WM_COMMAND, 40003, 0);
+    HWND settings = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
+    Pause(1200); // let the window finish painting
+    SaveScreenshot("settings");
+    HoverWindow(settings);
+    SetForegroundWindow(settings);
+    PressKey(VK_ESCAPE);
+    Pause(800);
+    EXPECT_TRUE(IsWindowVisible(settings));
+    PostMessageA(settings, WM_COMMAND, 1085, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
+    EXPECT_TRUE(CloseLauncher(launcher));
+}
+
+} // namespace

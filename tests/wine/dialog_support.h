@@ -1,0 +1,123 @@
+// Runs the launcher's dialogs in this process: a thread timer drives a script inside the dialog's
+// modal loop, and a CBT hook answers message boxes and records them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "launcher/shell/shell.h"
+
+namespace dialogtest {
+
+struct ShownBox {
+    std::string caption;
+    std::string text;
+    HWND owner;
+};
+
+inline std::vector<ShownBox>& Boxes() {
+    static std::vector<ShownBox> boxes;
+    return boxes;
+}
+
+inline HHOOK& CbtHook() {
+    static HHOOK hook;
+    return hook;
+}
+
+inline std::function<void(HWND)>& Script() {
+    static std::function<void(HWND)> script;
+    return script;
+}
+
+inline bool IsClass(HWND window, const char* name) {
+    char cls[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    return std::strcmp(cls, name) == 0;
+}
+
+// A message box is a "#32770" without the OK button id our dialogs share; it is answered at once.
+inline LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND w = (HWND)wParam;
+        if (IsClass(w, "#32770") && GetDlgItem(w, 1084) == NULL) {
+            char caption[256] = {}, text[512] = {};
+            GetWindowTextA(w, caption, sizeof caption);
+            GetDlgItemTextA(w, 0xFFFF, text, sizeof text);
+            Boxes().push_back({caption, text, GetWindow(w, GW_OWNER)});
+            PostMessageA(w, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(CbtHook(), code, wParam, lParam);
+}
+
+inline BOOL CALLBACK FindOurDialog(HWND w, LPARAM out) {
+    if (IsClass(w, "#32770") && GetDlgItem(w, 1084) != NULL && IsWindowVisible(w)) {
+        *(HWND*)out = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+inline void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = NULL;
+    EnumThreadWindows(GetCurrentThreadId(), FindOurDialog, (LPARAM)&dialog);
+    if (dialog == NULL)
+        return; // not up yet: the timer fires again
+    KillTimer(NULL, id);
+    std::function<void(HWND)> script = std::move(Script());
+    Script() = nullptr;
+    if (script)
+        script(dialog);
+    if (IsWindow(dialog) && IsWindowVisible(dialog))
+        EndDialog(dialog, -1);
+}
+
+inline INT_PTR RunDialog(int id, DLGPROC proc, const std::function<void(HWND)>& script) {
+    if (CbtHook() == NULL)
+        CbtHook() = SetWindowsHookExA(WH_CBT, CbtProc, NULL, GetCurrentThreadId());
+    Script() = script;
+    UINT_PTR timer = SetTimer(NULL, 0, 20, RunScript);
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), MainWindow, proc, 0);
+    KillTimer(NULL, timer);
+    return result;
+}
+
+inline HWND MakeMainWindow(int x, int y, int width, int height) {
+    static bool registered;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.lpszClassName = "DialogTestMain";
+        RegisterClassA(&wc);
+        registered = true;
+    }
+    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "DialogTestMain", "main", WS_POPUP, x, y, width, height, NULL, NULL,
+                             GetModuleHandleA(NULL), NULL);
+    MainWindow = w;
+    programInstance = GetModuleHandleA(NULL);
+    return w;
+}
+
+inline std::string ItemText(HWND dialog, int id) {
+    char text[1024] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+inline void SetItemText(HWND dialog, int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
+inline void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+inline std::pair<int, int> Selection(HWND dialog, int id) {
+    DWORD start = 0, end = 0;
+    SendDlgItemMessageA(dialog, id, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    return {(int)start, (int)end};
+}
+inline int FocusId() { return GetDlgCtrlID(GetFocus()); }
+
+} // namespace dialogtest
