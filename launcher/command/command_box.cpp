@@ -190,8 +190,11 @@ void FillCompletionList() {
         ImageList_ReplaceIcon(images, i, (HICON)IconTable[MatchList[i + 1]].icon);
 
     // A visible list view repaints and re-measures its scroll bars at every insertion; that alone
-    // would take most of a key release, so it is repainted once at the end.
-    SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
+    // would take most of a key release, so it is repainted once at the end. A hidden one is left
+    // alone: DefWindowProc's WM_SETREDRAW TRUE would mark it visible without showing it.
+    const bool visible = IsWindowVisible(CompletionList) != FALSE;
+    if (visible)
+        SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
     SendMessageA(CompletionList, LVM_DELETECOLUMN, 0, 0);
     HIMAGELIST replaced = (HIMAGELIST)SendMessageA(CompletionList, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)images);
@@ -217,8 +220,10 @@ void FillCompletionList() {
         SendMessageA(CompletionList, LVM_INSERTITEMA, 0, (LPARAM)&item);
     }
     SendMessageA(CompletionList, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
-    SendMessageA(CompletionList, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(CompletionList, NULL, TRUE);
+    if (visible) {
+        SendMessageA(CompletionList, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(CompletionList, NULL, TRUE);
+    }
 }
 
 void ReleaseCompletionImages() {

@@ -49,6 +49,7 @@ double TimeStart(const std::string& exe, const std::string& folder) {
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     WaitUntil([] { return !Painted(); }, 10000);
+    Pause(3000); // Wine stalls about 2 s after an active window goes; let that pass before the next start
     return ok ? (b.QuadPart - a.QuadPart) * 1000.0 / f.QuadPart : -1;
 }
 

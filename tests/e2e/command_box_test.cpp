@@ -60,10 +60,9 @@ protected:
         WriteFile(folder + "\\setting.ini", SettingsFile(folder, options));
         WriteFile(folder + "\\icons.dat", IconsFile(aliases));
         ASSERT_TRUE(StartLauncher(launcher, folder));
-        box = GetDlgItem(launcher.window, 100);
-        ASSERT_NE(box, (HWND)NULL);
-        list = FindListOf(launcher);
-        ASSERT_NE(list, (HWND)NULL);
+        // The controls are made just after the main window is first shown.
+        ASSERT_TRUE(WaitUntil([&] { return (box = GetDlgItem(launcher.window, 100)) != NULL; }, 10000));
+        ASSERT_TRUE(WaitUntil([&] { return (list = FindListOf(launcher)) != NULL; }, 10000));
         Focus();
     }
     void Focus() {
@@ -106,7 +105,7 @@ std::vector<Alias> MailAndMemo(const std::string& work) {
 
 TEST_F(CommandBoxE2E, FirstLetterOffersBothAliasesAndDownUpWalkThem) {
     std::string work = NewFolder("cmd_walk");
-    Start("cmd_walk_app", Options{}, MailAndMemo(work));
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_walk_app", Options{}, MailAndMemo(work)));
     TypeText("m");
     // The alphabetically first alias, in its stored case, with the untyped tail selected.
     ASSERT_TRUE(BoxShows("Mail"));
@@ -138,7 +137,7 @@ TEST_F(CommandBoxE2E, FirstLetterOffersBothAliasesAndDownUpWalkThem) {
 
 TEST_F(CommandBoxE2E, BackspaceHidesTheListWithoutCompleting) {
     std::string work = NewFolder("cmd_back");
-    Start("cmd_back_app", Options{}, MailAndMemo(work));
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_back_app", Options{}, MailAndMemo(work)));
     TypeText("no");
     ASSERT_TRUE(BoxShows("note"));
     PressKey(VK_BACK);
@@ -156,7 +155,7 @@ TEST_F(CommandBoxE2E, ClickOnAnItemFillsTheBoxWithoutLaunching) {
         PlaceMarker(work, name + ".exe");
         apps.push_back({20 - i, name, work + "\\" + name + ".exe", work});
     }
-    Start("cmd_click_app", Options{}, apps);
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_click_app", Options{}, apps));
     TypeText("a");
     ASSERT_TRUE(BoxShows("app1"));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }, 5000));
@@ -176,7 +175,7 @@ TEST_F(CommandBoxE2E, ClickOnAnItemFillsTheBoxWithoutLaunching) {
 TEST_F(CommandBoxE2E, EnterOnAnAliasLaunchesItsTargetFromItsFolder) {
     std::string work = NewFolder("cmd_enter");
     PlaceMarker(work, "memo.exe");
-    Start("cmd_enter_app", Options{}, MailAndMemo(work));
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_enter_app", Options{}, MailAndMemo(work)));
     TypeText("me");
     ASSERT_TRUE(BoxShows("memo"));
     PressKey(VK_RETURN);
@@ -192,7 +191,7 @@ TEST_F(CommandBoxE2E, ShellRunsProgramAndArgumentsFromCmdCurDir) {
     PlaceMarker(work, "shellmark.exe");
     Options o;
     o.cmdCurDir = work;
-    Start("cmd_shell_app", o, {});
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_shell_app", o, {}));
     TypeText("shellmark.exe one  two");
     ASSERT_TRUE(BoxShows("shellmark.exe one  two"));
     PressKey(VK_RETURN);
@@ -212,7 +211,7 @@ TEST_F(CommandBoxE2E, ShellRunsFromTheWindowsFolderWhenCmdCurDirIsMissing) {
     DeleteFileA((marker + ".ran").c_str());
     Options o;
     o.cmdCurDir = NewFolder("cmd_gone") + "\\missing";
-    Start("cmd_windir_app", o, {});
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_windir_app", o, {}));
     TypeText("zeltcmdmark.exe");
     ASSERT_TRUE(BoxShows("zeltcmdmark.exe"));
     PressKey(VK_RETURN);
@@ -226,7 +225,7 @@ TEST_F(CommandBoxE2E, ShellRunsFromTheWindowsFolderWhenCmdCurDirIsMissing) {
 TEST_F(CommandBoxE2E, UnknownTextShowsNotFoundAndComesBackSelected) {
     Options o;
     o.cmdExe = "0";
-    Start("cmd_unknown_app", o, {});
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_unknown_app", o, {}));
     TypeText("zzq");
     ASSERT_TRUE(BoxShows("zzq"));
     PressKey(VK_RETURN);
@@ -248,7 +247,7 @@ TEST_F(CommandBoxE2E, WithoutComplementTheListNeverShowsButDownWalks) {
     std::string work = NewFolder("cmd_nocomp");
     Options o;
     o.complement = "0";
-    Start("cmd_nocomp_app", o, MailAndMemo(work));
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_nocomp_app", o, MailAndMemo(work)));
     TypeText("m");
     ASSERT_TRUE(BoxShows("m"));
     Pause(800);
@@ -263,7 +262,7 @@ TEST_F(CommandBoxE2E, WithoutComplementTheListNeverShowsButDownWalks) {
 }
 
 TEST_F(CommandBoxE2E, EnterInAnEmptyBoxDoesNothing) {
-    Start("cmd_empty_app", Options{}, {});
+    ASSERT_NO_FATAL_FAILURE(Start("cmd_empty_app", Options{}, {}));
     PressKey(VK_RETURN);
     Pause(2000);
     EXPECT_TRUE(IsWindowVisible(launcher.window));

@@ -189,7 +189,8 @@ void WarmUpWindowCreation() {
 
 // Creates windows of our own, each a chance for the hook to act; stops early once done() holds.
 void TriggerWindowCreation(const std::function<bool()>& done = [] { return false; }) {
-    for (int i = 0; i < 5 && !done(); i++) {
+    // Wine hands a new global hook to a thread lazily; on a loaded machine that takes a few creations.
+    for (int i = 0; i < 20 && !done(); i++) {
         HWND w = CreateWindowExA(0, "STATIC", "trigger", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
         Pause(300);
         DestroyWindow(w);

@@ -341,6 +341,29 @@ TEST_F(BoardPaint, DroppedFileBecomesAnIconWithAUniqueCommand) {
     EXPECT_EQ(std::string(IconTable[75].command), std::string(IconTable[74].command, 48) + "&");
     EXPECT_EQ(FindCommand(IconTable[75].command, 75), 0);
     DeleteFileA(longName.c_str());
+
+    // A folder named My.Docs keeps its whole name as the command; a file named My.Docs loses ".Docs".
+    std::string base = TempFile("docs");
+    CreateDirectoryA(base.c_str(), NULL);
+    std::string folderDocs = base + "\\My.Docs";
+    CreateDirectoryA(folderDocs.c_str(), NULL);
+    std::string other = base + "\\other";
+    CreateDirectoryA(other.c_str(), NULL);
+    std::string fileDocs = other + "\\My.Docs";
+    std::fclose(std::fopen(fileDocs.c_str(), "wb"));
+    SetCursorPos(kLeft + 40, kTop + 40 + 33); // slot 81
+    DropFile(window, MakeDrop(folderDocs.c_str()));
+    SetCursorPos(kLeft + 40 + 33, kTop + 40 + 33); // slot 82
+    DropFile(window, MakeDrop(fileDocs.c_str()));
+    EXPECT_STREQ(IconTable[81].name, "My.Docs");
+    EXPECT_STREQ(IconTable[81].command, "My.Docs");
+    EXPECT_STREQ(IconTable[82].name, "My.Docs");
+    EXPECT_STREQ(IconTable[82].command, "My");
+    EXPECT_STREQ(IconTable[82].curDir, other.c_str());
+    DeleteFileA(fileDocs.c_str());
+    RemoveDirectoryA(other.c_str());
+    RemoveDirectoryA(folderDocs.c_str());
+    RemoveDirectoryA(base.c_str());
     SetCursorPos(5, 5);
 }
 
