@@ -206,6 +206,8 @@ TEST_F(Takeover, RunDialogIsClosedAndTheLauncherComesForward) {
     std::string folder = NewProgramFolder("takeover");
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
+    // Without a window manager the focus follows the pointer: keep it where the launcher will reappear.
+    HoverWindow(launcher.window);
     ShowWindow(launcher.window, SW_HIDE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(launcher.window); }, 8000));
 
