@@ -111,6 +111,9 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
     POINT second = Cell(1, 1);
     POINT page2 = PageButton(2, 400);
+    // Rest on the icon first, as a user would, so the launcher has seen the pointer there.
+    MoveMouse(second.x, second.y);
+    Pause(500);
     Drag(second.x, second.y, page2.x, page2.y);
     EXPECT_TRUE(AnswerBox(launcher, "情報"));
     Click(page2.x, page2.y);
