@@ -42,6 +42,20 @@ int ClampToInt(long long value) {
     return (int)value;
 }
 
+// Cuts at a character boundary, then drops the CRs the cut may have bared: a value never ends in CR,
+// since a saved line end would take it back. A dropped CR may have been the second byte of a
+// character whose lead byte is then alone, so cut again until the value is stable.
+template <int N> void StoreValue(char (&field)[N], const char* value) {
+    CopyText(field, N, value);
+    for (size_t length = std::strlen(field); length > 0 && field[length - 1] == '\r';) {
+        field[length - 1] = '\0';
+        char rest[N];
+        std::memcpy(rest, field, N);
+        CopyText(field, N, rest);
+        length = std::strlen(field);
+    }
+}
+
 // One line without its line end: slot?KEY?value.
 void ApplyLine(char* line) {
     char* first = std::strchr(line, '?');
@@ -64,15 +78,15 @@ void ApplyLine(char* line) {
     CopyText(bounded, sizeof bounded, value);
     IconEntry& entry = IconTable[slot];
     if (std::strcmp(key, "NAME") == 0) {
-        CopyText(entry.name, sizeof entry.name, bounded);
+        StoreValue(entry.name, bounded);
     } else if (std::strcmp(key, "FILEPATH") == 0) {
-        CopyText(entry.filePath, sizeof entry.filePath, bounded);
+        StoreValue(entry.filePath, bounded);
     } else if (std::strcmp(key, "CURDIR") == 0) {
-        CopyText(entry.curDir, sizeof entry.curDir, bounded);
+        StoreValue(entry.curDir, bounded);
     } else if (std::strcmp(key, "ICONPATH") == 0) {
-        CopyText(entry.iconPath, sizeof entry.iconPath, bounded);
+        StoreValue(entry.iconPath, bounded);
     } else if (std::strcmp(key, "COMMAND") == 0) {
-        CopyText(entry.command, sizeof entry.command, bounded);
+        StoreValue(entry.command, bounded);
     } else if (std::strcmp(key, "ICONINDEX") == 0) {
         entry.iconIndex = ClampToInt(ParseNumber(value));
         // A repeated ICONINDEX line must not leak the handle of the first.

@@ -239,6 +239,10 @@ TEST_F(IconTableTest, LineEndsAndTheLastLine) {
         {"1?NAME?memo", "memo"}, // no newline: only the line end is cut, and there is none
         {"1?NAME?\n", ""},
         {"1?NAME?old\n1?NAME?new\n", "new"}, // a later line overwrites
+        // A lone lead byte is cut off, baring a CR that a saved line end would swallow on reload.
+        {"1?NAME?memo\r\x8e\n", "memo"},
+        {"1?NAME?a\rb\r\r\x8e\r\n", "a\rb"},
+        {"1?NAME?x\r\x8e\r\x8e\n", "x"}, // the dropped CR was the second byte of the lead byte before it
     };
     for (const Case& c : cases) {
         ClearAll();
