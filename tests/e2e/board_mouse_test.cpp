@@ -24,10 +24,9 @@ std::string SettingsFile() {
     return s + "NowPage=1\r\n";
 }
 
+// The icon's alias is its name.
 std::string Group(int slot, const std::string& name, const std::string& target, const std::string& dir) {
-    std::string n = std::to_string(slot);
-    return n + "?NAME?" + name + "\r\n" + n + "?FILEPATH?" + target + "\r\n" + n + "?CURDIR?" + dir + "\r\n" + n +
-           "?ICONPATH?" + target + "\r\n" + n + "?COMMAND?" + name + "\r\n" + n + "?ICONINDEX?0\r\n";
+    return IconGroup(slot, name, target, dir, name);
 }
 
 // Screen point in the middle of the cell of column c (0-based), row r (1-based).

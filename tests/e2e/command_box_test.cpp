@@ -44,10 +44,7 @@ struct Alias {
 std::string IconsFile(const std::vector<Alias>& aliases) {
     std::string s;
     for (const Alias& a : aliases) {
-        const std::string n = std::to_string(a.slot);
-        s += n + "?NAME?" + a.command + "\r\n" + n + "?FILEPATH?" + a.filePath + "\r\n" + n + "?CURDIR?" + a.curDir +
-             "\r\n" + n + "?ICONPATH?" + a.filePath + "\r\n" + n + "?COMMAND?" + a.command + "\r\n" + n +
-             "?ICONINDEX?0\r\n";
+        s += IconGroup(a.slot, a.command, a.filePath, a.curDir, a.command);
     }
     return s;
 }

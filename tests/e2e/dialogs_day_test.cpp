@@ -1,4 +1,4 @@
-// A day with the launcher in one run: register, rename and alias an icon, call the window up with the
+// A day with the launcher in one run: drop two programs on the board, rename and alias one, call the window up with the
 // hot key and start the alias, click and move the other icon to page 2, change the board in the
 // settings, look at the About box and exit from the menu; then both files are checked byte for byte.
 // Screenshots of each stage go to <build>/screenshots/day-*.bmp.
@@ -22,13 +22,6 @@ HWND WaitForMenu() {
     HWND menu = WaitForWindow("#32768", NULL, 8000);
     Pause(300);
     return menu;
-}
-
-std::string Slot(int slot, const std::string& name, const std::string& file, const std::string& dir,
-                 const std::string& command) {
-    std::string n = std::to_string(slot);
-    return n + "?NAME?" + name + "\r\n" + n + "?FILEPATH?" + file + "\r\n" + n + "?CURDIR?" + dir + "\r\n" + n +
-           "?ICONPATH?" + file + "\r\n" + n + "?COMMAND?" + command + "\r\n" + n + "?ICONINDEX?0\r\n";
 }
 
 // setting.ini as the launcher writes it, background off, at kLeft, kTop.
@@ -64,17 +57,20 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     std::string two = PlaceMarker(docs, "two.exe");
     // Every key in the order the launcher writes them, so the file can be compared byte for byte.
     WriteFile(folder + "\\setting.ini", SettingsText(folder, 7, 10, "Page1", "Page2", 1));
-    // 1. The two files, as their drops register them (the harness has no X drag-and-drop source, so
-    //    the two registrations are written the way a drop stores them).
-    WriteFile(folder + "\\icons.dat", Slot(1, "one", one, docs, "one") + Slot(2, "two", two, docs, "two"));
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     HWND w = launcher.window;
+    // 1. Drop the two programs on the first two cells, as from a file manager.
+    POINT first = Cell(0, 1);
+    POINT second = Cell(1, 1);
+    for (POINT at : {first, second}) {
+        MoveMouse(at.x, at.y);
+        ASSERT_EQ(0, DropFileAt(at, at.x == first.x ? one : two));
+    }
     Pause(1200); // let the window finish painting
     SaveScreenshot("day-1-start");
 
     // 2. Rename the first icon and give it an alias.
-    POINT first = Cell(0, 1);
     RightClick(first.x, first.y);
     HWND menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
@@ -109,7 +105,6 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w); }, 8000));
     HoverWindow(w);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
-    POINT second = Cell(1, 1);
     POINT page2 = PageButton(2, 400);
     // Rest on the icon first, as a user would, so the launcher has seen the pointer there.
     MoveMouse(second.x, second.y);
@@ -170,7 +165,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     std::string ini = SettingsText(folder, 8, 11, "Home", "Tools", 2);
     EXPECT_EQ(ini, ReadFile(folder + "\\setting.ini"));
     // The second icon went to the last free slot of page 2 (7 rows x 10 columns then): slot 140.
-    EXPECT_EQ(Slot(1, "Alpha", one, docs, "alpha") + Slot(140, "two", two, docs, "two"),
+    EXPECT_EQ(IconGroup(1, "Alpha", one, docs, "alpha") + IconGroup(140, "two.exe", two, docs, "two"),
               ReadFile(folder + "\\icons.dat"));
 }
 

@@ -1,6 +1,7 @@
 #include "tests/e2e/harness.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace e2e {
 
@@ -134,6 +135,30 @@ std::string PlaceMarker(const std::string& folder, const std::string& exeName) {
     return target;
 }
 
+std::string IconGroup(int slot, const std::string& name, const std::string& file, const std::string& dir,
+                      const std::string& command) {
+    std::string n = std::to_string(slot);
+    return n + "?NAME?" + name + "\r\n" + n + "?FILEPATH?" + file + "\r\n" + n + "?CURDIR?" + dir + "\r\n" + n +
+           "?ICONPATH?" + file + "\r\n" + n + "?COMMAND?" + command + "\r\n" + n + "?ICONINDEX?0\r\n";
+}
+
+// Asks Wine's own kernel32.
+std::string UnixPath(const std::string& path) {
+    typedef char*(__cdecl * UnixName)(const WCHAR*);
+    UnixName toUnix =
+        (UnixName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    if (toUnix == NULL)
+        return "";
+    WCHAR wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* unix = toUnix(wide);
+    if (unix == NULL)
+        return "";
+    std::string result = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
 bool Launcher::Running() const {
     return process.hProcess != NULL && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
 }
@@ -264,6 +289,27 @@ void Drag(int fromX, int fromY, int toX, int toY) {
     for (int i = 1; i <= steps; i++)
         MoveMouse(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
     LeftUp();
+}
+
+// Runs the xdnd_drop helper (a Linux program; Wine starts it directly) and waits for its result file,
+// since the exit code of a Linux process does not reach a Windows one. Wine returns success for such
+// a start but fills PROCESS_INFORMATION with stale stack values: closing those "handles" would close
+// whatever handles of ours carry those numbers, such as the one to the launcher, so they are left
+// alone.
+int DropFileAt(POINT at, const std::string& path) {
+    std::string helper = BinaryFolder() + "\\xdnd_drop";
+    std::string result = NewFolder("drop_result") + "\\result.txt";
+    std::string cmd = "\"" + helper + "\" " + std::to_string(at.x) + " " + std::to_string(at.y) + " \"" +
+                      UnixPath(path) + "\" \"" + UnixPath(result) + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+        return -(int)GetLastError();
+    std::string text;
+    if (!WaitUntil([&] { return !(text = ReadFile(result)).empty(); }, 20000))
+        return 99;
+    return std::atoi(text.c_str());
 }
 
 void KeyDown(WORD vk) { SendKey(vk, false); Pause(30); }

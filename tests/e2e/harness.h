@@ -23,6 +23,12 @@ bool FileExists(const std::string& path);
 // Copies marker.exe into folder under the given name; running it writes <name>.ran beside it with
 // its working folder on the first line and its command line on the second.
 std::string PlaceMarker(const std::string& folder, const std::string& exeName);
+// One icon's group of lines in icons.dat as the launcher writes them: CR LF, the file as its own icon
+// at index 0.
+std::string IconGroup(int slot, const std::string& name, const std::string& file, const std::string& dir,
+                      const std::string& command);
+// The Linux path of a Windows path, "" when Wine cannot give one.
+std::string UnixPath(const std::string& path);
 
 // --- The launcher process ------------------------------------------------------------------------
 struct Launcher {
@@ -59,6 +65,9 @@ void Click(int x, int y);
 void RightClick(int x, int y);
 // Press at from, move in steps, release at to.
 void Drag(int fromX, int fromY, int toX, int toY);
+// Drops a file on the window under a screen point through the X drag-and-drop protocol, as a Linux
+// file manager does. Returns 0 when the target finished the drop.
+int DropFileAt(POINT at, const std::string& path);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void PressKey(WORD vk);
