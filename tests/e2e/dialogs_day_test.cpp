@@ -1,4 +1,5 @@
-// A day with the launcher in one run: drop two programs on the board, rename and alias one, call the window up with the
+// A day with the launcher in one run, from an empty folder: move the window, drop two programs on
+// the board, rename and alias one, call the window up with the
 // hot key and start the alias, click and move the other icon to page 2, change the board in the
 // settings, look at the About box and exit from the menu; then both files are checked byte for byte.
 // Screenshots of each stage go to <build>/screenshots/day-*.bmp.
@@ -24,12 +25,12 @@ HWND WaitForMenu() {
     return menu;
 }
 
-// setting.ini as the launcher writes it, background off, at kLeft, kTop.
+// setting.ini as the launcher writes it: defaults but for the board, the titles and the place.
 std::string SettingsText(const std::string& folder, int rows, int columns, const char* title1, const char* title2,
                          int page) {
     std::string s = "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
                     "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
-                    "[Appearance]\r\nDSPBMP=0\r\nBitMap=" +
+                    "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
                     folder +
                     "\\den.bmp\r\nBitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\n"
                     "BitMapRateX=100\r\nBitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=" +
@@ -51,15 +52,21 @@ bool AnswerBox(const Launcher& launcher, const char* title) {
 }
 
 TEST(DayInTheLife, EveryRoadInOneRun) {
-    std::string folder = NewProgramFolder("day");
+    std::string folder = NewInstallFolder("day"); // the package's files only
     std::string docs = NewFolder("day-docs");
     std::string one = PlaceMarker(docs, "one.exe");
     std::string two = PlaceMarker(docs, "two.exe");
-    // Every key in the order the launcher writes them, so the file can be compared byte for byte.
-    WriteFile(folder + "\\setting.ini", SettingsText(folder, 7, 10, "Page1", "Page2", 1));
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     HWND w = launcher.window;
+    // 0. Defaults put the window at the top-left corner; drag it by empty space to where the rest of
+    //    the day happens, clear of Wine's tray window there.
+    POINT grip = {35 + 33 * 5 + 16, 35 + 33 * 4 + 16};
+    Drag(grip.x, grip.y, grip.x + kLeft, grip.y + kTop);
+    ASSERT_TRUE(WaitUntil([&] {
+        RECT r = WindowRect(w);
+        return r.left == kLeft && r.top == kTop;
+    })) << "window at " << WindowRect(w).left << "," << WindowRect(w).top;
     // 1. Drop the two programs on the first two cells, as from a file manager.
     POINT first = Cell(0, 1);
     POINT second = Cell(1, 1);

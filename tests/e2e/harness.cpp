@@ -106,6 +106,12 @@ std::string NewProgramFolder(const std::string& name) {
     return folder;
 }
 
+std::string NewInstallFolder(const std::string& name) {
+    std::string folder = NewProgramFolder(name);
+    CopyFileA((BinaryFolder() + "\\den.bmp").c_str(), (folder + "\\den.bmp").c_str(), FALSE);
+    return folder;
+}
+
 void WriteFile(const std::string& path, const std::string& bytes) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr)

@@ -15,6 +15,8 @@ namespace e2e {
 std::string BinaryFolder();
 // A new, empty folder under the temporary folder, with ZeltLauncher.exe and ZeltHook.dll copied in.
 std::string NewProgramFolder(const std::string& name);
+// The same with den.bmp as well: everything the Windows package holds, as a user installs it.
+std::string NewInstallFolder(const std::string& name);
 // A new, empty folder (for documents, markers, dropped files).
 std::string NewFolder(const std::string& name);
 void WriteFile(const std::string& path, const std::string& bytes);
