@@ -89,13 +89,19 @@ std::string BinaryFolder() {
     return FolderOf(module);
 }
 
+// Wine numbers processes afresh in every session, so a name made of the process id can be one a
+// previous run left behind, files and all: only a folder this call creates counts.
 std::string NewFolder(const std::string& name) {
     static int counter;
-    char unique[64];
-    std::snprintf(unique, sizeof unique, "_%lu_%d", GetCurrentProcessId(), ++counter);
-    std::string folder = TempRoot() + "\\" + name + unique;
-    CreateDirectoryA(folder.c_str(), NULL);
-    return folder;
+    for (;;) {
+        char unique[64];
+        std::snprintf(unique, sizeof unique, "_%lu_%d", GetCurrentProcessId(), ++counter);
+        std::string folder = TempRoot() + "\\" + name + unique;
+        if (CreateDirectoryA(folder.c_str(), NULL))
+            return folder;
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return folder; // the caller's first file operation reports it
+    }
 }
 
 std::string NewProgramFolder(const std::string& name) {
@@ -169,8 +175,11 @@ bool Launcher::Running() const {
     return process.hProcess != NULL && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+// A test that stops half-way leaves its launcher running. Closing it the normal way removes its Run
+// dialog hook, which Wine keeps after a killed process and which would then close the next test's
+// dialogs; killing is the fallback.
 Launcher::~Launcher() {
-    if (Running())
+    if (Running() && !CloseLauncher(*this, 10000))
         KillLauncher(*this);
     if (process.hProcess != NULL) {
         CloseHandle(process.hProcess);
@@ -288,12 +297,18 @@ void RightClick(int x, int y) {
     RightUp();
 }
 
+// At a hand's pace: the launcher reads the pointer's position when it handles a press or a release,
+// so a press still queued when the pointer has moved on would land elsewhere.
 void Drag(int fromX, int fromY, int toX, int toY) {
     MoveMouse(fromX, fromY);
     LeftDown();
+    Pause(150);
     const int steps = 6;
-    for (int i = 1; i <= steps; i++)
+    for (int i = 1; i <= steps; i++) {
         MoveMouse(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+        Pause(30);
+    }
+    Pause(100);
     LeftUp();
 }
 
