@@ -19,10 +19,8 @@ WNDPROC hoverLabelBaseProc;
 
 namespace {
 
-// Image lists: the completion list is created without LVS_SHAREIMAGELISTS, so the list view destroys
-// the image list it holds when it is destroyed. Whoever replaces a list with LVM_SETIMAGELIST
-// destroys the one replaced. completionImages is the one the list view holds now; it is released
-// here only if no live list view holds it, so every list is released exactly once.
+// The image list the completion list holds now (see SetListImages); released here only if no live
+// list view holds it, so every list is released exactly once.
 HIMAGELIST completionImages;
 
 WNDPROC commandBoxBaseProc;
@@ -197,9 +195,7 @@ void FillCompletionList() {
         SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
     SendMessageA(CompletionList, LVM_DELETECOLUMN, 0, 0);
-    HIMAGELIST replaced = (HIMAGELIST)SendMessageA(CompletionList, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)images);
-    if (replaced != NULL && replaced != images)
-        ImageList_Destroy(replaced);
+    SetListImages(CompletionList, LVSIL_SMALL, images);
     completionImages = images;
 
     LVCOLUMNA column = {};

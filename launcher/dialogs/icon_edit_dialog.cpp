@@ -45,9 +45,7 @@ void FillChooser(HWND dialog, const char* path) {
         ImageList_ReplaceIcon(list, -1, icon);
         ReleaseIcon(icon); // the list keeps its own copy
     }
-    HIMAGELIST replaced = (HIMAGELIST)SendMessageA(chooser, LVM_SETIMAGELIST, LVSIL_NORMAL, (LPARAM)list);
-    if (replaced != NULL && replaced != list)
-        ImageList_Destroy(replaced);
+    SetListImages(chooser, LVSIL_NORMAL, list);
     chooserImages = list;
 
     LVCOLUMNA column = {};

@@ -27,6 +27,8 @@ HWND CreateMainWindow();
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Re-applies the rounded outline from the current window rectangle.
 void SetMainWindowRegion(HWND window);
+// Gives a list view (LVSIL_SMALL or LVSIL_NORMAL) its image list and destroys the one it replaces.
+void SetListImages(HWND listView, int kind, HIMAGELIST images);
 
 // Hot key and tray icon.
 void RegisterActivationHotKey(HWND window, int id);
