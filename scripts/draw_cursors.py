@@ -100,12 +100,14 @@ def cursor(grid, hotspot):
     return directory + entry + image
 
 
+CURSORS = [("hand_point.cur", POINT, (8, 4)), ("hand_frame.cur", FRAME, (19, 8))]
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else "launcher/resources"
-    with open(f"{out}/hand_point.cur", "wb") as f:
-        f.write(cursor(POINT, (8, 4)))
-    with open(f"{out}/hand_frame.cur", "wb") as f:
-        f.write(cursor(FRAME, (19, 8)))
+    for name, grid, hotspot in CURSORS:
+        with open(f"{out}/{name}", "wb") as f:
+            f.write(cursor(grid, hotspot))
 
 
 if __name__ == "__main__":

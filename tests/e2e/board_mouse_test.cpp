@@ -37,27 +37,7 @@ POINT IconPoint(int c, int r) { return POINT{kLeft + 35 + 33 * c + 4, kTop + 35 
 POINT Button(int p) { return POINT{kLeft + 400 - 30 + 10, kTop + 74 + 33 * (p - 1) + 10}; }
 
 // The launcher's hover label: a top-level "Button" of its process.
-struct LabelSearch {
-    DWORD pid;
-    HWND found;
-};
-BOOL CALLBACK FindLabel(HWND w, LPARAM p) {
-    LabelSearch* s = (LabelSearch*)p;
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    char cls[32];
-    GetClassNameA(w, cls, sizeof cls);
-    if (owner == s->pid && lstrcmpiA(cls, "Button") == 0) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-HWND HoverLabelOf(const Launcher& l) {
-    LabelSearch s = {l.process.dwProcessId, NULL};
-    EnumWindows(FindLabel, (LPARAM)&s);
-    return s.found;
-}
+HWND HoverLabelOf(const Launcher& l) { return FindOwnWindow(l, "Button"); }
 
 // Pixels of the label's text colour inside the label.
 int TextPixels(HWND label) {

@@ -289,6 +289,32 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
     EXPECT_NE(std::string::npos, dat.find("1?ICONINDEX?0\r\n"));
 }
 
+TEST(Dialogs, SettingsBrowseFindsTheBackgroundBitmap) {
+    std::string folder = NewInstallFolder("browse_bitmap");
+    std::string den = folder + "\\den.bmp";
+    // The background is on but its picture is gone: OK would refuse the settings until one is chosen.
+    WriteFile(folder + "\\setting.ini", "[Appearance]\r\nDSPBMP=1\r\nBitMap=" + folder + "\\gone.bmp\r\n[Rect]\r\nLeft=" +
+                                            std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n");
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(launcher, folder));
+    PostMessageA(launcher.window, WM_COMMAND, 40003, 0);
+    HWND settings = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
+    PostMessageA(settings, WM_COMMAND, 1033, 0);
+    HWND open = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 20000));
+    Pause(500);
+    EXPECT_EQ("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)", WindowText(GetDlgItem(open, 0x470))) << "the file type box offers bitmaps";
+    SendMessageA(GetDlgItem(open, 0x47C), WM_SETTEXT, 0, (LPARAM)den.c_str());
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(settings, 1032)) == den; }, 10000))
+        << WindowText(GetDlgItem(settings, 1032));
+    PostMessageA(settings, WM_COMMAND, 1084, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000)) << "the chosen picture passes the checks";
+    ASSERT_TRUE(CloseLauncher(launcher));
+    EXPECT_NE(std::string::npos, ReadFile(folder + "\\setting.ini").find("\r\nBitMap=" + den + "\r\n"));
+}
+
 TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     std::string folder = NewProgramFolder("about");
     WriteFile(folder + "\\setting.ini", SettingsFile());

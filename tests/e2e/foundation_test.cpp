@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "tests/common/titled_dialog.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -165,18 +166,7 @@ INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     return FALSE;
 }
 
-HWND OpenDialog(const char* title) {
-    struct {
-        DLGTEMPLATE t;
-        WORD menu, cls, title;
-    } tpl = {};
-    tpl.t.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
-    tpl.t.cx = 120;
-    tpl.t.cy = 40;
-    HWND dialog = CreateDialogIndirectA(NULL, &tpl.t, NULL, PlainDialogProc);
-    SetWindowTextA(dialog, title);
-    return dialog;
-}
+HWND OpenDialog(const char* title) { return CreateTitledDialog(title, WS_POPUP | WS_CAPTION | WS_VISIBLE, PlainDialogProc); }
 
 // Wine's helper windows (IME, COM) are created right after a dialog appears and would trigger the hook
 // by themselves; make them exist first so the test's own window creation is the trigger.

@@ -45,17 +45,19 @@ void SendKey(WORD vk, bool up) {
 
 struct FindData {
     DWORD pid;
-    const char* title;
+    const char* className; // compared without regard to case, as the system does
+    const char* title;     // nullptr: any title
+    bool visibleOnly;
     HWND found;
 };
 
-BOOL CALLBACK FindDialogProc(HWND window, LPARAM lParam) {
+BOOL CALLBACK FindWindowProc(HWND window, LPARAM lParam) {
     FindData* data = (FindData*)lParam;
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     char cls[64];
     GetClassNameA(window, cls, sizeof cls);
-    if (pid == data->pid && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window) &&
+    if (pid == data->pid && lstrcmpiA(cls, data->className) == 0 && (!data->visibleOnly || IsWindowVisible(window)) &&
         (data->title == nullptr || WindowText(window) == data->title)) {
         data->found = window;
         return FALSE;
@@ -421,8 +423,14 @@ std::string SaveScreenshot(const std::string& name) {
 }
 
 HWND FindDialog(const Launcher& launcher, const char* title) {
-    FindData data = {launcher.process.dwProcessId, title, NULL};
-    EnumWindows(FindDialogProc, (LPARAM)&data);
+    FindData data = {launcher.process.dwProcessId, "#32770", title, true, NULL};
+    EnumWindows(FindWindowProc, (LPARAM)&data);
+    return data.found;
+}
+
+HWND FindOwnWindow(const Launcher& launcher, const char* className) {
+    FindData data = {launcher.process.dwProcessId, className, nullptr, false, NULL};
+    EnumWindows(FindWindowProc, (LPARAM)&data);
     return data.found;
 }
 

@@ -89,5 +89,7 @@ RECT WindowRect(HWND window);
 std::string SaveScreenshot(const std::string& name);
 // A top-level window of class "#32770" belonging to the launcher's process with the given title, or NULL.
 HWND FindDialog(const Launcher& launcher, const char* title);
+// The first top-level window of the launcher's process with the given class, shown or not, or NULL.
+HWND FindOwnWindow(const Launcher& launcher, const char* className);
 
 } // namespace e2e

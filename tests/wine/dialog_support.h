@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <functional>
 #include <string>
@@ -126,5 +128,19 @@ inline std::pair<int, int> Selection(HWND dialog, int id) {
     return {(int)start, (int)end};
 }
 inline int FocusId() { return GetDlgCtrlID(GetFocus()); }
+
+// After OK was refused: the dialog stays, exactly one box of its own told why, and the box at fault
+// has the focus with its whole text selected (or, when !whole, the caret at the start).
+inline void ExpectRefusal(HWND dialog, const std::string& name, const char* text, const char* caption, int focus,
+                          bool whole = true) {
+    EXPECT_TRUE(IsWindowVisible(dialog)) << name;
+    ASSERT_EQ(1u, Boxes().size()) << name;
+    EXPECT_EQ(text, Boxes()[0].text) << name;
+    EXPECT_EQ(caption, Boxes()[0].caption) << name;
+    EXPECT_EQ(dialog, Boxes()[0].owner) << name;
+    EXPECT_EQ(focus, FocusId()) << name;
+    int length = GetWindowTextLengthA(GetDlgItem(dialog, focus));
+    EXPECT_EQ(std::make_pair(0, whole ? length : 0), Selection(dialog, focus)) << name;
+}
 
 } // namespace dialogtest

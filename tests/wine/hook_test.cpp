@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "hook/zelt_hook.h"
+#include "tests/common/titled_dialog.h"
 
 namespace {
 
@@ -51,19 +52,11 @@ INT_PTR CALLBACK RunDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
-// A modeless dialog of class "#32770" with the given title.
+// A hidden one; the flag keeps its own creation from counting as the hook's trigger.
 HWND OpenDialog(const char* title) {
-    struct {
-        DLGTEMPLATE t;
-        WORD menu, cls, title;
-    } tpl = {};
-    tpl.t.style = WS_POPUP | WS_CAPTION;
-    tpl.t.cx = 100;
-    tpl.t.cy = 50;
     openingOwnDialog = true;
-    HWND dialog = CreateDialogIndirectA(NULL, &tpl.t, NULL, RunDialogProc);
+    HWND dialog = CreateTitledDialog(title, WS_POPUP | WS_CAPTION, RunDialogProc);
     openingOwnDialog = false;
-    SetWindowTextA(dialog, title);
     return dialog;
 }
 
