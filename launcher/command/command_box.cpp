@@ -198,23 +198,9 @@ void FillCompletionList() {
     SetListImages(CompletionList, LVSIL_SMALL, images);
     completionImages = images;
 
-    LVCOLUMNA column = {};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = 0;
-    column.pszText = (LPSTR) "名前";
-    column.iSubItem = 0;
-    SendMessageA(CompletionList, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
-
-    for (int i = 0; i < matches; i++) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = i;
-        item.iSubItem = 0;
-        item.pszText = IconTable[MatchList[i + 1]].command;
-        item.iImage = i;
-        SendMessageA(CompletionList, LVM_INSERTITEMA, 0, (LPARAM)&item);
-    }
+    InsertNameColumn(CompletionList, 0);
+    for (int i = 0; i < matches; i++)
+        InsertImageItem(CompletionList, i, IconTable[MatchList[i + 1]].command);
     SendMessageA(CompletionList, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
     if (visible) {
         SendMessageA(CompletionList, WM_SETREDRAW, TRUE, 0);

@@ -48,22 +48,11 @@ void FillChooser(HWND dialog, const char* path) {
     SetListImages(chooser, LVSIL_NORMAL, list);
     chooserImages = list;
 
-    LVCOLUMNA column = {};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = 100;
-    column.pszText = const_cast<char*>("名前");
-    column.iSubItem = 0;
-    SendMessageA(chooser, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+    InsertNameColumn(chooser, 100);
     for (int i = 0; i < count; ++i) {
         char text[16];
         std::snprintf(text, sizeof text, "%d", i);
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = i;
-        item.pszText = text;
-        item.iImage = i;
-        SendMessageA(chooser, LVM_INSERTITEMA, 0, (LPARAM)&item);
+        InsertImageItem(chooser, i, text);
     }
 }
 

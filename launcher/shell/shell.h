@@ -29,6 +29,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void SetMainWindowRegion(HWND window);
 // Gives a list view (LVSIL_SMALL or LVSIL_NORMAL) its image list and destroys the one it replaces.
 void SetListImages(HWND listView, int kind, HIMAGELIST images);
+// Adds the list view's one column, "名前", of the given width.
+void InsertNameColumn(HWND listView, int width);
+// Inserts item index with the given text, showing image index of the list's images.
+void InsertImageItem(HWND listView, int index, const char* text);
 
 // Hot key and tray icon.
 void RegisterActivationHotKey(HWND window, int id);

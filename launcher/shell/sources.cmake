@@ -3,4 +3,4 @@ list(APPEND ZELT_WIN_SOURCES
     launcher/shell/main_window.cpp
     launcher/shell/tray_hotkey.cpp
     launcher/shell/menus.cpp
-    launcher/shell/image_lists.cpp)
+    launcher/shell/list_views.cpp)
