@@ -6,6 +6,28 @@ set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
+# A mirror in the middle of a sync can fail one index (often the security suite's i386 one): go on
+# with what could be read, and let the install decide.
+apt_update() {
+    if ! $SUDO apt-get update -qq >/tmp/zelt-apt-update.log 2>&1; then
+        echo "setup: warning: apt-get update reported errors (mirror sync?); going on with the package lists it could read"
+    fi
+}
+
+# The i386 and amd64 builds of a multi-arch library must be the same version; when a half-synced
+# suite offers only one of them the resolver fails, so try once more preferring the base suite.
+apt_install() {
+    local base
+    base=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+    if DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@" \
+            >/tmp/zelt-apt-install.log 2>&1; then
+        return 0
+    fi
+    echo "setup: the install failed; retrying once with the $base suite preferred (apt-get install -t $base)"
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends -t "$base" "$@" \
+        >/tmp/zelt-apt-install.log 2>&1 || { cat /tmp/zelt-apt-install.log >&2; return 1; }
+}
+
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
@@ -21,8 +43,8 @@ if [ ${#need[@]} -gt 0 ]; then
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $SUDO dpkg --add-architecture i386
     fi
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+    apt_update
+    apt_install "${need[@]}"
 fi
 
 # Some virtual machines cannot execute 32-bit x86 code natively (IA-32 emulation is off), so wine32
