@@ -11,7 +11,10 @@ clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
     -I"$ROOT" \
     "$ROOT/tests/fuzz/icons_reader_fuzz.cpp" \
     "$ROOT/launcher/board/icon_table.cpp" \
-    "$ROOT/launcher/board/paths.cpp" \
+    "$ROOT/launcher/board/board_geometry.cpp" \
+    "$ROOT/launcher/common/paths.cpp" \
+    "$ROOT/launcher/common/text.cpp" \
+    "$ROOT/launcher/common/platform.cpp" \
     -o "$OUT/icons_reader_fuzz"
 
 # New inputs go to the build folder; the seeds in the tree stay as they are.

@@ -1,5 +1,7 @@
 #include "launcher/board/board_geometry.h"
 
+#include "launcher/common/limits.h"
+
 int BoardWindowWidth(int columns) { return columns * CellWidth + 2 * BoardLeft; }
 
 int BoardWindowHeight(int rows) { return rows * CellHeight + 2 * BoardTop; }
@@ -11,9 +13,13 @@ Rect CommandBoxRect(int windowWidth, int windowHeight, int columns) {
     return Rect{x, y, x + width, y + CommandBoxHeight};
 }
 
-namespace {
-const int kTableSlots = 3600;
-const int kMaxPageButtons = 13;
+Rect CommandBoxFrameRect(int windowWidth, int windowHeight, int columns) {
+    int half = (columns - 3) * CellWidth / 2;
+    return Rect{windowWidth / 2 - half - 1, windowHeight - 28, windowWidth / 2 + half, windowHeight - 8};
+}
+
+Rect GridFrameRect(int rows, int columns) {
+    return Rect{BoardLeft - 1, BoardTop - 1, BoardLeft - 1 + CellWidth * columns, BoardTop - 1 + CellHeight * rows};
 }
 
 int SlotOfCell(int nowPage, int rows, int columns, int column, int row) {
@@ -43,7 +49,7 @@ CellHit CellAt(int x, int y, int rows, int columns, int nowPage) {
         return hit;
     int slot = SlotOfCell(nowPage, rows, columns, column, row);
     // A hand-edited settings file could address slots beyond the table.
-    if (slot > kTableSlots)
+    if (slot > kSlotCount)
         return hit;
     hit.column = column;
     hit.row = row;
@@ -56,7 +62,7 @@ CellHit CellAt(int x, int y, int rows, int columns, int nowPage) {
 
 PageButtonHit PageButtonAt(int x, int y, int windowWidth, int pageCount) {
     PageButtonHit hit{};
-    int pages = pageCount > kMaxPageButtons ? kMaxPageButtons : pageCount;
+    int pages = pageCount > kMaxPages ? kMaxPages : pageCount;
     for (int p = 1; p <= pages; p++) {
         Rect r = PageButtonRect(windowWidth, p);
         if (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom) {
@@ -71,15 +77,3 @@ PageButtonHit PageButtonAt(int x, int y, int windowWidth, int pageCount) {
 }
 
 int FirstSlotOfPage(int page, int rows, int columns) { return (page - 1) * rows * columns + 1; }
-
-int LastFreeSlotOfPage(int page, int rows, int columns, bool (*occupied)(int slot)) {
-    int first = FirstSlotOfPage(page, rows, columns);
-    int last = page * rows * columns;
-    if (last > kTableSlots)
-        last = kTableSlots;
-    for (int s = last; s >= first; s--) {
-        if (!occupied(s))
-            return s;
-    }
-    return 0;
-}

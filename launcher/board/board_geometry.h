@@ -1,7 +1,7 @@
 // Where the cells, the page buttons and the command box lie, in the main window's client coordinates.
 #pragma once
 
-#include "launcher/rect.h"
+#include "launcher/common/rect.h"
 
 const int BoardLeft = 35;
 const int BoardTop = 35;
@@ -14,7 +14,14 @@ int BoardWindowHeight(int rows);
 
 // The command box: (columns - 3) cells wide, 19 high, centred, 27 pixels above the bottom edge.
 const int CommandBoxHeight = 19;
+// The box's rounded corners, and the frame the board paints around it with the same corners.
+const int CommandBoxCorner = 10;
 Rect CommandBoxRect(int windowWidth, int windowHeight, int columns);
+Rect CommandBoxFrameRect(int windowWidth, int windowHeight, int columns);
+
+// The dotted grid's outer frame, one pixel outside the cells; inner lines run along the cells'
+// left and top edges.
+Rect GridFrameRect(int rows, int columns);
 
 const int PageButtonInset = 30;
 const int PageButtonSize = 21;
@@ -48,6 +55,3 @@ CellHit CellAt(int x, int y, int rows, int columns, int nowPage);
 PageButtonHit PageButtonAt(int x, int y, int windowWidth, int pageCount);
 // Page p's slots: first..last, n = rows x columns each.
 int FirstSlotOfPage(int page, int rows, int columns);
-// The last free slot of the page searching from its end, or 0 when it is full.
-// occupied(slot) tells whether a slot holds an icon.
-int LastFreeSlotOfPage(int page, int rows, int columns, bool (*occupied)(int slot));

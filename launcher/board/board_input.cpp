@@ -1,40 +1,23 @@
 // The board's mouse: hover label, page switch, click to launch, drag to move or swap, page move,
-// window drag, and files dropped from the shell.
-#include <cstring>
-
+// window drag, and files dropped from the shell. The decisions are in board_mouse.cpp and
+// icon_drop.cpp; this file hit-tests and carries them out.
 #include "launcher/board/board.h"
+#include "launcher/board/board_mouse.h"
+#include "launcher/board/hover_label.h"
+#include "launcher/board/icon_drop.h"
 #include "launcher/board/icon_table.h"
-#include "launcher/board/paths.h"
-#include "launcher/command/command.h"
-#include "launcher/command/command_box.h"
-#include "launcher/resources/resource_ids.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/shell/shell.h"
-
-int cursorMode;
-CellHit targetCell;
-CellHit activeCell;
-bool pressingIcon;
-PageButtonHit hoverPage;
-PageButtonHit labelledPage;
-char labelText[512];
+#include "launcher/settings/settings_window.h"
 
 namespace {
-
-const COLORREF kLabelBorder = RGB(150, 200, 200);
-const COLORREF kLabelText = RGB(0, 60, 150);
 
 POINT CursorInClient(HWND window) {
     POINT p;
     GetCursorPos(&p);
     ScreenToClient(window, &p);
     return p;
-}
-
-void RefreshWindowRect(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    Settings.WindowRect = Rect{r.left, r.top, r.right, r.bottom};
 }
 
 void SetCursorResource(int id) { SetCursor(LoadCursorA(programInstance, MAKEINTRESOURCEA(id))); }
@@ -51,52 +34,20 @@ void InvalidateCell(HWND window, const Rect& r) {
     InvalidateRect(window, &rect, TRUE);
 }
 
-void ShowLabel(const char* text, int x, int y) {
-    std::memset(labelText, 0, sizeof labelText);
-    CopyText(labelText, sizeof labelText, text);
-    SIZE extent = {0, 0};
-    HDC dc = GetDC(HoverLabel);
-    GetTextExtentPoint32A(dc, labelText, lstrlenA(labelText), &extent);
-    ReleaseDC(HoverLabel, dc);
-    SetWindowPos(HoverLabel, HWND_TOP, x, y, extent.cx + 30, extent.cy + 10, SWP_SHOWWINDOW);
-}
+PointerHits HitTest(HWND window) { return PointerHits{HitTestCell(window), HitTestPageButton(window)}; }
 
-bool SlotOccupied(int slot) { return slot >= 1 && slot <= kSlotCount && IconTable[slot].icon != 0; }
-
-void MoveToPage(HWND window, int page) {
-    int slot = LastFreeSlotOfPage(page, Settings.IconCountRow, Settings.IconCountColumn, SlotOccupied);
+void MoveToPage(HWND window, const CellHit& from, int page) {
+    int slot = LastFreeSlotOfPage(IconTable, page, Settings.IconCountRow, Settings.IconCountColumn);
     if (slot == 0) {
         MessageBoxA(window, "アイコンの移動に失敗しました。\n送り先のページには空きがありません。", "送りエラー",
                     MB_ICONERROR);
         return;
     }
-    SwapSlots(activeCell.slot, slot);
-    char text[kPathSize + 64];
+    SwapSlots(from.slot, slot);
+    char text[kTextSize + 64];
     wsprintfA(text, "\"%s\"に移動しました。", Settings.Title[page]);
     MessageBoxA(window, text, "情報", MB_ICONINFORMATION);
-    InvalidateCell(window, activeCell.cellRect);
-}
-
-// Appends "&" until no other slot has the command. A full field makes room by giving up the last
-// character before the trailing "&"s (never half of one), so the command still ends in "&" and stays unique.
-void MakeCommandUnique(char* command, int slot) {
-    while (FindCommand(command, slot) != 0) {
-        int length = lstrlenA(command);
-        if (length + 1 >= kNameSize) {
-            int run = length;
-            while (run > 0 && command[run - 1] == '&')
-                run--;
-            int start = -1; // start of the character that ends at run
-            for (int i = 0; i < run; i += IsLeadByte((unsigned char)command[i]) && i + 1 < run ? 2 : 1)
-                start = i;
-            if (start < 0)
-                return; // nothing but "&": no room left to make it unique
-            std::memmove(command + start, command + run, length - run + 1);
-            length = lstrlenA(command);
-        }
-        command[length] = '&';
-        command[length + 1] = '\0';
-    }
+    InvalidateCell(window, from.cellRect);
 }
 
 } // namespace
@@ -126,158 +77,79 @@ PageButtonHit HitTestPageButton(HWND window) {
     return hit;
 }
 
-LRESULT OnMouseMove(HWND window) {
-    cursorMode = 0;
-    if (pressingIcon && GetKeyState(VK_LBUTTON) < 0) {
+bool BoardOwnsCursor() { return boardMouse.cursorMode != CursorMode::Default; }
+
+bool OnMouseMove(HWND window) {
+    bool leftDown = GetKeyState(VK_LBUTTON) < 0;
+    MoveEffects e = BoardMouseMove(boardMouse, HitTest(window), leftDown, Settings.NowPage);
+    switch (boardMouse.cursorMode) {
+    case CursorMode::Dragging:
         SetCursorResource(IDC_HAND_FRAME);
-        cursorMode = 1;
-        ShowWindow(HoverLabel, SW_HIDE);
-        return 0;
-    }
-    hoverPage = HitTestPageButton(window);
-    if (hoverPage.page != 0 && hoverPage.page != Settings.NowPage) {
+        break;
+    case CursorMode::OverPage:
+    case CursorMode::OverIcon:
         SetCursorResource(IDC_HAND_POINT);
-        cursorMode = 2;
-        if (labelledPage.page != 0 && labelledPage.page == hoverPage.page)
-            return 0;
-        InvalidateButton(window, hoverPage.buttonRect);
-        ShowLabel(Settings.Title[hoverPage.page], hoverPage.labelX, hoverPage.labelY);
-        CompletionActive = 0;
-        // The label replaces any icon label; the icon must be named again on return.
-        activeCell = CellHit{};
-        InvalidateRect(HoverLabel, NULL, TRUE);
-        labelledPage = hoverPage;
-        return 0;
+        break;
+    case CursorMode::Default:
+        break;
     }
-    if (labelledPage.page != 0) {
-        RefreshWindowRect(window);
-        InvalidateButton(window, labelledPage.buttonRect);
-        labelledPage = PageButtonHit{};
-    }
-    targetCell = HitTestCell(window);
-    if (!SlotOccupied(targetCell.slot)) {
-        ShowWindow(HoverLabel, SW_HIDE);
-        if (activeCell.slot != 0)
-            activeCell = CellHit{};
-        return 0;
-    }
-    SetCursorResource(IDC_HAND_POINT);
-    cursorMode = 3;
-    if (targetCell.slot == activeCell.slot)
-        return 0;
-    ShowLabel(IconTable[targetCell.slot].name, targetCell.labelX, targetCell.labelY);
-    InvalidateRect(HoverLabel, NULL, TRUE);
-    activeCell = targetCell;
-    return 0;
+    if (e.repaintsButton)
+        InvalidateButton(window, e.repaintButton);
+    if (e.hideLabel)
+        HideHoverLabel();
+    if (e.labelPage != 0)
+        ShowHoverLabel(Settings.Title[e.labelPage], e.labelX, e.labelY);
+    else if (e.labelSlot != 0)
+        ShowHoverLabel(IconTable[e.labelSlot].name, e.labelX, e.labelY);
+    return e.closeCompletion;
 }
 
-LRESULT OnLeftButtonDown(HWND window) {
-    ShowWindow(CompletionList, SW_HIDE);
-    targetCell = CellHit{};
-    activeCell = CellHit{};
-    if (hoverPage.page != 0 && hoverPage.page != Settings.NowPage) {
-        Settings.NowPage = hoverPage.page;
+void OnLeftButtonDown(HWND window) {
+    switch (BoardMouseDown(boardMouse, HitTestCell(window), Settings.NowPage)) {
+    case PressAction::SwitchPage:
+        Settings.NowPage = boardMouse.hoverPage.page;
         InvalidateRect(window, NULL, TRUE);
-        return 0;
+        break;
+    case PressAction::PressIcon:
+        break;
+    case PressAction::DragWindow:
+        // Let the system drag the window as if its caption were pressed.
+        ReleaseCapture();
+        SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        break;
     }
-    targetCell = HitTestCell(window);
-    if (SlotOccupied(targetCell.slot)) {
-        pressingIcon = true;
-        activeCell = targetCell;
-        return 0;
-    }
-    // Empty space: let the system drag the window as if its caption were pressed.
-    ReleaseCapture();
-    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-    return 0;
 }
 
-LRESULT OnLeftButtonUp(HWND window) {
-    cursorMode = 0;
+void OnLeftButtonUp(HWND window) {
     SetCursor(LoadCursorA(NULL, IDC_ARROW));
-    hoverPage = HitTestPageButton(window);
-    if (hoverPage.page != 0 && activeCell.slot != 0) {
-        MoveToPage(window, hoverPage.page);
-    } else {
-        targetCell = HitTestCell(window);
-        if (targetCell.slot != 0) {
-            if (targetCell.slot == activeCell.slot) {
-                LaunchSlot(targetCell.slot);
-            } else if (activeCell.slot != 0) {
-                SwapSlots(activeCell.slot, targetCell.slot);
-                InvalidateCell(window, activeCell.cellRect);
-                InvalidateCell(window, targetCell.cellRect);
-            }
-        }
+    Release r = BoardMouseUp(boardMouse, HitTest(window));
+    switch (r.action) {
+    case ReleaseAction::MoveToPage:
+        MoveToPage(window, r.from, r.page);
+        break;
+    case ReleaseAction::Launch:
+        LaunchSlot(IconTable, r.to.slot);
+        break;
+    case ReleaseAction::Swap:
+        SwapSlots(r.from.slot, r.to.slot);
+        InvalidateCell(window, r.from.cellRect);
+        InvalidateCell(window, r.to.cellRect);
+        break;
+    case ReleaseAction::None:
+        break;
     }
-    pressingIcon = false;
-    activeCell = CellHit{};
-    return 0;
 }
 
 void DropFile(HWND window, HDROP drop) {
-    char path[kPathSize] = "";
-    if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) == 1 && DragQueryFileA(drop, 0, path, kPathSize - 1) > 0) {
+    char path[kTextSize] = "";
+    if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) == 1 && DragQueryFileA(drop, 0, path, kTextSize - 1) > 0) {
         CellHit cell = HitTestCell(window);
-        if (cell.slot != 0 && !SlotOccupied(cell.slot)) {
-            IconEntry& entry = IconTable[cell.slot];
-            CopyText(entry.filePath, sizeof entry.filePath, path);
-            CopyText(entry.iconPath, sizeof entry.iconPath, path);
-            char fileName[kPathBuffer];
-            PathFileName(fileName, path);
-            CopyText(entry.name, sizeof entry.name, fileName);
-            char command[kPathBuffer];
+        if (cell.slot != 0 && IconTable[cell.slot].icon == nullptr) {
             // The failure value INVALID_FILE_ATTRIBUTES has the directory bit set as well.
-            if (GetFileAttributesA(path) & FILE_ATTRIBUTE_DIRECTORY)
-                lstrcpyA(command, fileName);
-            else
-                PathBaseName(command, fileName);
-            CopyText(entry.command, sizeof entry.command, command);
-            MakeCommandUnique(entry.command, cell.slot);
-            char directory[kPathBuffer];
-            PathDirectory(directory, path);
-            CopyText(entry.curDir, sizeof entry.curDir, directory);
-            entry.iconIndex = 0;
-            entry.icon = LoadSlotIcon(path, 0);
+            bool isFolder = (GetFileAttributesA(path) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            RegisterDroppedPath(cell.slot, path, isFolder, BoardSlotCount(Settings));
             InvalidateCell(window, cell.cellRect);
         }
     }
     DragFinish(drop);
-}
-
-LRESULT CALLBACK HoverLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC buttonProc = hoverLabelBaseProc; // saved by CreateCommandControls when it subclassed the button
-    switch (message) {
-    case WM_PAINT: {
-        RECT r;
-        GetWindowRect(label, &r);
-        int w = r.right - r.left;
-        int h = r.bottom - r.top;
-        SetWindowRgn(label, CreateRoundRectRgn(0, 0, w, h, 10, 10), TRUE); // the system owns the region
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(label, &ps);
-        HPEN pen = CreatePen(PS_DOT, 2, kLabelBorder);
-        HBRUSH brush = CreateSolidBrush(RGB(255, 255, 255));
-        HGDIOBJ oldPen = SelectObject(dc, pen);
-        HGDIOBJ oldBrush = SelectObject(dc, brush);
-        RoundRect(dc, 1, 1, w - 1, h - 1, 10, 10);
-        int oldMode = SetBkMode(dc, TRANSPARENT);
-        COLORREF oldColour = SetTextColor(dc, kLabelText);
-        TextOutA(dc, 14, 4, labelText, lstrlenA(labelText));
-        SetTextColor(dc, oldColour);
-        SetBkMode(dc, oldMode);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
-        DeleteObject(brush);
-        DeleteObject(pen);
-        EndPaint(label, &ps);
-        break; // the button's own procedure sees the message as well
-    }
-    case WM_MOUSEMOVE:
-        ShowWindow(label, SW_HIDE);
-        return 0;
-    }
-    if (buttonProc == NULL)
-        return DefWindowProcA(label, message, wParam, lParam);
-    return CallWindowProcA(buttonProc, label, message, wParam, lParam);
 }

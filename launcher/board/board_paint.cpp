@@ -2,7 +2,7 @@
 #include "launcher/board/board.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/settings/settings.h"
-#include "launcher/shell/shell.h"
+#include "launcher/settings/settings_window.h"
 
 HBITMAP BackgroundBitmap;
 BITMAP BackgroundInfo;
@@ -27,10 +27,8 @@ struct Size {
 };
 
 Size WindowSize(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    Settings.WindowRect = Rect{r.left, r.top, r.right, r.bottom};
-    return Size{r.right - r.left, r.bottom - r.top};
+    RefreshWindowRect(window);
+    return Size{RectWidth(Settings.WindowRect), RectHeight(Settings.WindowRect)};
 }
 
 // One filled ellipse with its own pen and a brush of the pen's colour.
@@ -78,8 +76,8 @@ void DrawBorder(HDC dc, Size w) {
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     RoundRect(dc, 0, 0, w.width - 1, w.height - 1, kFaceCorner, kFaceCorner);
-    int half = (Settings.IconCountColumn - 3) * CellWidth / 2;
-    RoundRect(dc, w.width / 2 - half - 1, w.height - 28, w.width / 2 + half, w.height - 8, 10, 10);
+    Rect box = CommandBoxFrameRect(w.width, w.height, Settings.IconCountColumn);
+    RoundRect(dc, box.left, box.top, box.right, box.bottom, CommandBoxCorner, CommandBoxCorner);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(pen);
@@ -117,22 +115,21 @@ void DrawGrid(HDC dc) {
         return;
     int columns = Settings.IconCountColumn;
     int rows = Settings.IconCountRow;
-    int right = 34 + CellWidth * columns;
-    int bottom = 34 + CellHeight * rows;
+    Rect f = GridFrameRect(rows, columns);
     HPEN pen = CreatePen(PS_DOT, 1, kBlack);
     HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, 34, 34, NULL);
-    LineTo(dc, 34, bottom);
-    LineTo(dc, right, bottom);
-    LineTo(dc, right, 34);
-    LineTo(dc, 34, 34);
+    MoveToEx(dc, f.left, f.top, NULL);
+    LineTo(dc, f.left, f.bottom);
+    LineTo(dc, f.right, f.bottom);
+    LineTo(dc, f.right, f.top);
+    LineTo(dc, f.left, f.top);
     for (int i = 1; i < columns; i++) {
-        MoveToEx(dc, 35 + CellWidth * i, 34, NULL);
-        LineTo(dc, 35 + CellWidth * i, bottom);
+        MoveToEx(dc, BoardLeft + CellWidth * i, f.top, NULL);
+        LineTo(dc, BoardLeft + CellWidth * i, f.bottom);
     }
     for (int j = 1; j < rows; j++) {
-        MoveToEx(dc, 34, 35 + CellHeight * j, NULL);
-        LineTo(dc, right, 35 + CellHeight * j);
+        MoveToEx(dc, f.left, BoardTop + CellHeight * j, NULL);
+        LineTo(dc, f.right, BoardTop + CellHeight * j);
     }
     SelectObject(dc, old);
     DeleteObject(pen);
@@ -140,7 +137,7 @@ void DrawGrid(HDC dc) {
 
 void DrawTitle(HDC dc, Size w) {
     int page = Settings.NowPage;
-    if (page < 1 || page > kTitleCount)
+    if (page < 1 || page > kMaxPages)
         return;
     const char* title = Settings.Title[page];
     HFONT font = CreateFontA(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "launcher/board/paths.h"
-#include "launcher/settings/settings.h"
+#include "launcher/board/board_geometry.h"
+#include "launcher/common/paths.h"
+#include "launcher/common/text.h"
 
 IconEntry IconTable[kSlotCount + 1];
-IconPlatform* iconPlatform;
 
 namespace {
 
@@ -116,7 +116,7 @@ bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlotCount; }
 // the GDI quota. Every taker of a handle gives it back through ReleaseIcon, which destroys it with
 // its last user.
 struct SharedIcon {
-    char path[kIconPathSize];
+    char path[kTextSize];
     int index;
     unsigned hash;
     int users; // 0: a free entry
@@ -135,26 +135,26 @@ unsigned HashPath(const char* path, int index) {
 
 IconHandle ExtractWithFallbacks(const char* path, int index) {
     if (PathExists(path)) {
-        IconHandle icon = iconPlatform->ExtractFileIcon(path, index);
+        IconHandle icon = ThePlatform().ExtractFileIcon(path, index);
         if (icon != 0)
             return icon;
-        icon = iconPlatform->ExtractAssociated(path, index);
+        icon = ThePlatform().ExtractAssociated(path, index);
         if (icon != 0)
             return icon;
     }
-    return iconPlatform->ResourceIcon();
+    return ThePlatform().ResourceIcon();
 }
 
 } // namespace
 
 void ReleaseIcon(IconHandle icon) {
-    if (icon == 0 || icon == iconPlatform->ResourceIcon())
+    if (icon == 0 || icon == ThePlatform().ResourceIcon())
         return;
     for (int i = 0; i < sharedIconEnd; i++) {
         SharedIcon& e = sharedIcons[i];
         if (e.users > 0 && e.icon == icon) {
             if (--e.users == 0) {
-                iconPlatform->DestroyIconHandle(icon);
+                ThePlatform().DestroyIconHandle(icon);
                 e.icon = 0;
                 while (sharedIconEnd > 0 && sharedIcons[sharedIconEnd - 1].users == 0)
                     sharedIconEnd--;
@@ -162,7 +162,7 @@ void ReleaseIcon(IconHandle icon) {
             return;
         }
     }
-    iconPlatform->DestroyIconHandle(icon); // not shared (the table was full when it was made)
+    ThePlatform().DestroyIconHandle(icon); // not shared (the table was full when it was made)
 }
 
 void ReadIcons(std::FILE* file) {
@@ -212,7 +212,7 @@ bool WriteIcons(std::FILE* file) {
 }
 
 bool SaveIconsTo(const char* path) {
-    char temporary[kIconPathSize + 8];
+    char temporary[kTextSize + 8];
     if (std::strlen(path) + 5 > sizeof temporary)
         return false;
     std::snprintf(temporary, sizeof temporary, "%s.new", path);
@@ -223,7 +223,7 @@ bool SaveIconsTo(const char* path) {
     written = std::fflush(file) == 0 && written;
     // fclose reports a failure of the last buffered write (disk full).
     written = std::fclose(file) == 0 && written;
-    if (!written || !iconPlatform->ReplaceFileWith(temporary, path)) {
+    if (!written || !ThePlatform().ReplaceFileWith(temporary, path)) {
         std::remove(temporary);
         return false;
     }
@@ -268,7 +268,7 @@ IconHandle LoadSlotIcon(const char* path, int index) {
         }
     }
     IconHandle icon = ExtractWithFallbacks(path, index);
-    if (icon == iconPlatform->ResourceIcon() || std::strlen(path) >= sizeof sharedIcons[0].path)
+    if (icon == ThePlatform().ResourceIcon() || std::strlen(path) >= sizeof sharedIcons[0].path)
         return icon;
     if (freeEntry < 0) {
         if (sharedIconEnd == kSharedIconCount)
@@ -285,50 +285,44 @@ IconHandle LoadSlotIcon(const char* path, int index) {
 }
 
 int CountIcons(const char* path) {
-    int n = iconPlatform->CountFileIcons(path);
+    int n = ThePlatform().CountFileIcons(path);
     if (n != 0)
         return n;
-    IconHandle icon = iconPlatform->ExtractAssociated(path, 0);
+    IconHandle icon = ThePlatform().ExtractAssociated(path, 0);
     if (icon == 0)
         return 0;
-    iconPlatform->DestroyIconHandle(icon);
+    ThePlatform().DestroyIconHandle(icon);
     return 1;
 }
 
-int BoardSlotCount() {
-    long long n = (long long)Settings.PageCount * Settings.IconCountRow * Settings.IconCountColumn;
-    if (n < 0)
-        return 0;
-    return n > kSlotCount ? kSlotCount : (int)n;
-}
-
-int FindCommand(const char* text, int excluded) {
-    int last = BoardSlotCount();
-    for (int slot = 1; slot <= last; slot++) {
-        if (slot != excluded && std::strcmp(IconTable[slot].command, text) == 0)
+int FindCommand(const IconEntry* table, int slotCount, const char* text, int excluded) {
+    for (int slot = 1; slot <= slotCount && slot <= kSlotCount; slot++) {
+        if (slot != excluded && std::strcmp(table[slot].command, text) == 0)
             return slot;
     }
     return 0;
 }
 
-bool PathExists(const char* path) {
-    if (path[0] == '\0')
-        return false;
-    if (iconPlatform->FindFile(path))
-        return true;
-    size_t length = std::strlen(path);
-    // A trailing '\' that is the trail byte of a character is no separator.
-    char directory[kPathBuffer];
-    bool trailingSeparator = false;
-    for (size_t i = 0; i < length; i++) {
-        if (IsLeadByte((unsigned char)path[i]) && i + 1 < length) {
-            i++;
-            continue;
-        }
-        trailingSeparator = (path[i] == '\\') && i == length - 1;
+int LastFreeSlotOfPage(const IconEntry* table, int page, int rows, int columns) {
+    int first = FirstSlotOfPage(page, rows, columns);
+    int last = page * rows * columns;
+    if (first < 1)
+        return 0;
+    if (last > kSlotCount)
+        last = kSlotCount;
+    for (int s = last; s >= first; s--) {
+        if (table[s].icon == nullptr)
+            return s;
     }
-    if (!trailingSeparator)
-        return false;
-    PathDirectory(directory, path);
-    return directory[0] != '\0' && iconPlatform->FindFile(directory);
+    return 0;
+}
+
+int LaunchSlot(const IconEntry* table, int slot) {
+    if (slot < 1 || slot > kSlotCount || table[slot].icon == nullptr)
+        return 0;
+    // No folder is passed to the shell, so the program starts in the current one.
+    Platform& platform = ThePlatform();
+    platform.ChangeDirectory(table[slot].curDir);
+    platform.ShellOpen(table[slot].filePath, nullptr);
+    return 1;
 }

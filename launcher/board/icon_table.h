@@ -3,30 +3,29 @@
 
 #include <cstdio>
 
-// An icon handle (HICON) as the Win32-free code sees it.
-typedef void* IconHandle;
-
-const int kSlotCount = 3600;
-const int kNameSize = 50;
-const int kIconPathSize = 512;
+#include "launcher/common/limits.h"
+#include "launcher/common/platform.h"
 
 struct IconEntry {
     IconHandle icon; // non-zero exactly when the slot is occupied
     char name[kNameSize];
-    char filePath[kIconPathSize];
-    char curDir[kIconPathSize];
-    char iconPath[kIconPathSize];
+    char filePath[kTextSize];
+    char curDir[kTextSize];
+    char iconPath[kTextSize];
     char command[kNameSize];
     int iconIndex;
 };
 
-// Slots 1..3600, page-major; record 0 is the no-cell record and stays free for ever.
+// Slots 1..3600, page-major; record 0 is the no-cell record and stays free for ever. The operations
+// that load, save, swap and clear work on this one table, since they own its icon handles; the
+// searches take a table and the number of slots they search.
 extern IconEntry IconTable[kSlotCount + 1];
 
 // Reads icons.dat from the program folder: 0 when read, 1 when it cannot be opened.
 int LoadIcons();
-// Writes icons.dat to the program folder; 0.
-int SaveIcons();
+// Writes icons.dat to the program folder; 0. A failure is told in a box owned by owner, except
+// while Windows shuts down.
+int SaveIcons(WindowHandle owner);
 // Exchanges two slots' texts and index and refreshes both icon handles.
 void SwapSlots(int a, int b);
 // Releases the slot's icon and zeroes the record.
@@ -36,32 +35,12 @@ void ClearSlot(int slot);
 IconHandle LoadSlotIcon(const char* path, int index);
 // How many icons a file supplies (1 for a file with only an associated icon).
 int CountIcons(const char* path);
-// The lowest slot on the board's pages, other than excluded, whose command equals text; 0 when none.
-int FindCommand(const char* text, int excluded);
-// True when a file or folder exists (a folder may end in '\').
-bool PathExists(const char* path);
-
-// --- The platform seam ---------------------------------------------------------------------------
-// The Win32 side (icon_table_win.cpp) supplies these; tests supply a recording fake.
-struct IconPlatform {
-    // FindFirstFileA succeeds on the path.
-    virtual bool FindFile(const char* path) = 0;
-    // ExtractIconExA's large icon at index, or 0.
-    virtual IconHandle ExtractFileIcon(const char* path, int index) = 0;
-    // ExtractAssociatedIconA with the index as its 16-bit in/out value, or 0.
-    virtual IconHandle ExtractAssociated(const char* path, int index) = 0;
-    // The program's own icon (resource 101), shared and owned by the system: never destroyed.
-    virtual IconHandle ResourceIcon() = 0;
-    virtual void DestroyIconHandle(IconHandle icon) = 0;
-    // ExtractIconExA(path, -1, ...): how many icons the file holds.
-    virtual int CountFileIcons(const char* path) = 0;
-    // Replaces target with the completely written file source; false when that failed.
-    virtual bool ReplaceFileWith(const char* source, const char* target) = 0;
-    virtual ~IconPlatform() = default;
-};
-
-// The platform in use; the Win32 build installs its own before any icon is touched.
-extern IconPlatform* iconPlatform;
+// The lowest slot of 1..slotCount, other than excluded, whose command equals text; 0 when none.
+int FindCommand(const IconEntry* table, int slotCount, const char* text, int excluded);
+// The last free slot of the page (rows x columns slots a page) searching from its end; 0 when full.
+int LastFreeSlotOfPage(const IconEntry* table, int page, int rows, int columns);
+// Opens an occupied slot's target from its working folder: 1, or 0 when the slot is free.
+int LaunchSlot(const IconEntry* table, int slot);
 
 // Gives back a handle from LoadSlotIcon: slots showing the same file and index share one handle, which
 // is destroyed with its last user; the program's own icon is never destroyed.
@@ -78,5 +57,3 @@ void ReadIcons(std::FILE* file);
 // Writes every occupied slot's six lines; false on a write error.
 bool WriteIcons(std::FILE* file);
 
-// The board's range for FindCommand: PageCount x IconCountRow x IconCountColumn, bounded by the table.
-int BoardSlotCount();

@@ -5,17 +5,18 @@
 
 #include <cstring>
 
-#include "launcher/board/board.h"
 #include "launcher/board/board_geometry.h"
+#include "launcher/board/hover_label.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
+#include "launcher/common/list_view.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/shell/shell.h"
 
 HWND CommandBox;
-
-WNDPROC hoverLabelBaseProc;
+HWND CompletionList;
 
 namespace {
 
@@ -32,7 +33,6 @@ HWND commandOwner;
 
 const COLORREF kListBackground = RGB(150, 150, 150);
 const COLORREF kListText = RGB(200, 200, 200);
-const int kBoxCorner = 10;
 const int kListLeftOffset = 17; // the 16-pixel icons stand left of the box, the texts under it
 const int kListOverlap = 4;
 const int kScrollStep = 16;
@@ -42,12 +42,6 @@ const UINT kFocusedSelected = LVIS_FOCUSED | LVIS_SELECTED;
 HFONT CreateCommandFont() {
     return CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
                        FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
-}
-
-WNDPROC Subclass(HWND window, WNDPROC procedure) {
-    WNDPROC old = (WNDPROC)GetWindowLongA(window, GWL_WNDPROC);
-    SetWindowLongA(window, GWL_WNDPROC, (LONG)(LONG_PTR)procedure);
-    return old;
 }
 
 HINSTANCE Instance() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
@@ -82,7 +76,7 @@ void StepDown(HWND box) {
     SelectItem(next);
     if (next > (int)SendMessageA(CompletionList, LVM_GETTOPINDEX, 0, 0) + kVisibleRowsBelowTop)
         SendMessageA(CompletionList, LVM_SCROLL, 0, kScrollStep);
-    char text[kTypedPrefixSize];
+    char text[kTextSize];
     ReadItemText(next, text, sizeof text);
     SetBoxTextSelected(box, text);
 }
@@ -100,23 +94,26 @@ void StepUp(HWND box) {
     SelectItem(next);
     if (next < (int)SendMessageA(CompletionList, LVM_GETTOPINDEX, 0, 0))
         SendMessageA(CompletionList, LVM_SCROLL, 0, -kScrollStep);
-    char text[kTypedPrefixSize];
+    char text[kTextSize];
     ReadItemText(next, text, sizeof text);
     SetBoxTextSelected(box, text);
 }
 
 // True when the key was consumed.
 bool OnBoxKeyDown(HWND box, WPARAM key) {
-    if (CompletionActive == 1 && key == VK_DOWN) {
+    switch (BoxKeyDownStep((int)key, CompletionActive, Settings.ComplementFunction)) {
+    case KeyDownStep::StepDown:
         StepDown(box);
         return true;
-    }
-    if (CompletionActive == 1 && key == VK_UP) {
+    case KeyDownStep::StepUp:
         StepUp(box);
         return true;
-    }
-    if (FlagOn(Settings.ComplementFunction))
+    case KeyDownStep::Record:
         AppendTypedKey((int)key);
+        return false;
+    case KeyDownStep::Pass:
+        break;
+    }
     return false;
 }
 
@@ -126,45 +123,30 @@ void CloseCompletion() {
 }
 
 void OnBoxKeyUp(HWND box, WPARAM key) {
-    switch (key) {
-    case VK_UP:
-    case VK_DOWN:
+    char text[kTextSize];
+    switch (BoxKeyUpStep((int)key)) {
+    case KeyUpStep::Ignore:
         return;
-    case VK_BACK:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_DELETE:
-        // Editing keys never complete, so a text that is the prefix of an alias can be typed.
+    case KeyUpStep::TakeText:
         CloseCompletion();
-        GetWindowTextA(box, TypedPrefix, kTypedPrefixSize);
+        GetWindowTextA(box, TypedPrefix, kTextSize);
         return;
+    case KeyUpStep::Complete:
+        break;
     }
-
-    char text[kTypedPrefixSize];
     GetWindowTextA(box, text, sizeof text);
-    if (std::strcmp(Settings.ComplementFunction, "0") == 0) {
-        RebuildTypedPrefix(text, true, 0);
-    } else {
-        DWORD selection = (DWORD)SendMessageA(box, EM_GETSEL, 0, 0);
-        int start = LOWORD(selection);
-        int end = HIWORD(selection);
-        RebuildTypedPrefix(text, start == end, start);
-    }
-    if (TypedPrefix[0] == '\0') {
+    DWORD selection = (DWORD)SendMessageA(box, EM_GETSEL, 0, 0);
+    int matches = CompleteTypedText(IconTable, BoardSlotCount(Settings), text, Settings.ComplementFunction,
+                                    LOWORD(selection), HIWORD(selection));
+    if (matches == 0) {
         CloseCompletion();
         return;
     }
-    CollectPrefixMatches(IconTable, SearchedSlotCount(Settings), TypedPrefix);
-    if (MatchList[1] == 0) {
-        CloseCompletion();
-        return;
-    }
-    CompletionActive = 1;
     FillCompletionList();
 
     RECT boxRect;
     GetWindowRect(box, &boxRect);
-    ListSize size = CompletionListSize(MatchCount(), (int)SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0),
+    ListSize size = CompletionListSize(matches, (int)SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0),
                                        GetSystemMetrics(SM_CXVSCROLL));
     if (!FlagOn(Settings.ComplementFunction))
         return; // the list stays hidden but holds the matches for Up and Down
@@ -245,7 +227,7 @@ LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         break;
     case WM_CHAR:
         if (wParam == '\r') {
-            RunCommandText(box);
+            RunCommandText(IconTable, Settings);
             return 0; // the edit control never sees Enter
         }
         break;
@@ -283,7 +265,7 @@ LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPAR
         hit.pt = point;
         int index = (int)SendMessageA(list, LVM_HITTEST, 0, (LPARAM)&hit);
         if (index >= 0) {
-            char text[kTypedPrefixSize];
+            char text[kTextSize];
             ReadItemText(index, text, sizeof text);
             SetBoxTextSelected(GetDlgItem(commandOwner, IDC_COMMANDBOX), text);
         }
@@ -292,6 +274,25 @@ LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPAR
     }
     return CallWindowProcA(completionListBaseProc, list, message, wParam, lParam);
 }
+
+void ApplyCommandBoxRegion(HWND box, int width) {
+    SetWindowRgn(box, CreateRoundRectRgn(0, 0, width, CommandBoxHeight, CommandBoxCorner, CommandBoxCorner), TRUE);
+}
+
+void PlaceCommandBox(HWND mainWindow) {
+    // During creation the box does not exist yet; CreateCommandControls places it the same way.
+    HWND box = GetDlgItem(mainWindow, IDC_COMMANDBOX);
+    if (box == NULL)
+        return;
+    const Rect& w = Settings.WindowRect;
+    Rect r = CommandBoxRect(RectWidth(w), RectHeight(w), Settings.IconCountColumn);
+    MoveWindow(box, r.left, r.top, RectWidth(r), RectHeight(r), TRUE);
+    ApplyCommandBoxRegion(box, RectWidth(r));
+}
+
+void HideCompletionList() { ShowWindow(CompletionList, SW_HIDE); }
+
+void DestroyCompletionList() { DestroyWindow(CompletionList); }
 
 void CreateCommandControls(HWND mainWindow) {
     commandOwner = mainWindow;
@@ -302,19 +303,17 @@ void CreateCommandControls(HWND mainWindow) {
     CommandBox = CreateWindowExA(WS_EX_TOOLWINDOW, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL,
                                  r.left, r.top, RectWidth(r), CommandBoxHeight, mainWindow, (HMENU)IDC_COMMANDBOX,
                                  Instance(), NULL);
-    commandBoxBaseProc = Subclass(CommandBox, CommandBoxProc);
-    SetWindowRgn(CommandBox, CreateRoundRectRgn(0, 0, RectWidth(r), CommandBoxHeight, kBoxCorner, kBoxCorner), TRUE);
+    commandBoxBaseProc = SubclassWindow(CommandBox, CommandBoxProc);
+    ApplyCommandBoxRegion(CommandBox, RectWidth(r));
 
     // The label and the list are children of the desktop, so they may stand outside the main window.
-    HoverLabel = CreateWindowExA(WS_EX_TOOLWINDOW, "BUTTON", "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 100, 25,
-                                 GetDesktopWindow(), (HMENU)IDC_HOVERLABEL, Instance(), NULL);
-    hoverLabelBaseProc = Subclass(HoverLabel, HoverLabelProc);
+    CreateHoverLabel(Instance());
 
     CompletionList = CreateWindowExA(WS_EX_TOOLWINDOW, WC_LISTVIEWA, "",
                                      WS_CHILD | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                                          LVS_SORTASCENDING | LVS_NOLABELWRAP | LVS_NOCOLUMNHEADER,
                                      0, 0, 200, 100, GetDesktopWindow(), (HMENU)IDC_COMPLETIONLIST, Instance(), NULL);
-    completionListBaseProc = Subclass(CompletionList, CompletionListProc);
+    completionListBaseProc = SubclassWindow(CompletionList, CompletionListProc);
     SendMessageA(CompletionList, LVM_SETBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTCOLOR, 0, kListText);

@@ -1,14 +1,18 @@
-// The command box, the completion list and the hover label's creation.
+// The command box and its completion list (this file owns both windows).
 #pragma once
 
 #include <windows.h>
 
 extern HWND CommandBox;
-// The button procedure the hover label had before CreateCommandControls subclassed it.
-extern WNDPROC hoverLabelBaseProc;
+// A child of the desktop, so it may stand below the launcher's edge.
+extern HWND CompletionList;
 
-// Creates CommandBox, HoverLabel and CompletionList and focuses the box.
+// Creates CommandBox, the hover label and CompletionList, in that order, and focuses the box.
 void CreateCommandControls(HWND mainWindow);
+// Moves the box to its place for the main window's current size, with its rounded outline.
+void PlaceCommandBox(HWND mainWindow);
+void HideCompletionList();
+void DestroyCompletionList();
 // Releases the completion list's latest image list unless a live list view still holds it.
 void ReleaseCompletionImages();
 
@@ -16,5 +20,3 @@ LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 // Rebuilds the list's items and image list from MatchList.
 void FillCompletionList();
-// Enter in the box: resolves and starts its text (launch_slot.cpp).
-void RunCommandText(HWND box);

@@ -4,7 +4,7 @@
 #include "launcher/command/command.h"
 
 int MatchList[kMatchListSize];
-char TypedPrefix[kTypedPrefixSize];
+char TypedPrefix[kTextSize];
 int CompletionActive;
 
 namespace {
@@ -28,18 +28,10 @@ void FoldCase(char* text) {
         *text = Fold(*text);
 }
 
-int SearchedSlotCount(const SettingsStore& settings) {
-    // Hand-edited counts may be anything; the table has kSlotCount slots whatever they say.
-    long long n = (long long)settings.PageCount * settings.IconCountColumn * settings.IconCountRow;
-    if (n < 1)
-        return 0;
-    return n > kSlotCount ? kSlotCount : (int)n;
-}
-
 void CollectPrefixMatches(const IconEntry* table, int slotCount, const char* prefix) {
     std::memset(MatchList, 0, sizeof MatchList);
-    char folded[kTypedPrefixSize];
-    CopyBytes(folded, sizeof folded, prefix, kTypedPrefixSize);
+    char folded[kTextSize];
+    CopyBytes(folded, sizeof folded, prefix, kTextSize);
     FoldCase(folded);
     const int n = (int)std::strlen(folded);
     // A command holds at most kNameSize - 1 bytes, so a longer prefix matches nothing.
@@ -60,7 +52,7 @@ void CollectPrefixMatches(const IconEntry* table, int slotCount, const char* pre
 }
 
 int FindAliasSlot(const IconEntry* table, int slotCount, const char* text, int length) {
-    char folded[kCommandTextSize];
+    char folded[kTextSize];
     CopyBytes(folded, sizeof folded, text, length);
     FoldCase(folded);
     for (int s = 1; s <= slotCount; s++) {
@@ -86,18 +78,18 @@ void SplitCommandLine(const char* text, char* program, char* arguments) {
     // A space is never the trail byte of a two-byte character, so a byte search is safe.
     const char* space = std::strchr(text, ' ');
     if (space == nullptr) {
-        CopyBytes(program, kCommandTextSize, text, kCommandTextSize);
+        CopyBytes(program, kTextSize, text, kTextSize);
         arguments[0] = '\0';
         return;
     }
-    CopyBytes(program, kCommandTextSize, text, (int)(space - text));
-    CopyBytes(arguments, kCommandTextSize, space + 1, kCommandTextSize);
+    CopyBytes(program, kTextSize, text, (int)(space - text));
+    CopyBytes(arguments, kTextSize, space + 1, kTextSize);
 }
 
 void AppendTypedKey(int virtualKey) {
     const std::size_t n = std::strlen(TypedPrefix);
     // An auto-repeated key appends once per press until its release; a full prefix drops the rest.
-    if (n >= (std::size_t)kTypedPrefixSize - 1)
+    if (n >= (std::size_t)kTextSize - 1)
         return;
     TypedPrefix[n] = (char)virtualKey;
     TypedPrefix[n + 1] = '\0';
@@ -105,7 +97,7 @@ void AppendTypedKey(int virtualKey) {
 
 void RebuildTypedPrefix(const char* boxText, bool wholeText, int selectionStart) {
     if (wholeText) {
-        CopyBytes(TypedPrefix, kTypedPrefixSize, boxText, kTypedPrefixSize);
+        CopyBytes(TypedPrefix, kTextSize, boxText, kTextSize);
         return;
     }
     // The typed part before the suggestion's selected tail goes over the start of what was typed;
@@ -114,8 +106,8 @@ void RebuildTypedPrefix(const char* boxText, bool wholeText, int selectionStart)
     const int length = (int)std::strlen(boxText);
     if (n > length)
         n = length;
-    if (n > kTypedPrefixSize - 1)
-        n = kTypedPrefixSize - 1;
+    if (n > kTextSize - 1)
+        n = kTextSize - 1;
     // What lies beyond the current prefix's 0 is left over from an older one and must not come back.
     if (std::strlen(TypedPrefix) <= (std::size_t)n)
         TypedPrefix[n] = '\0';

@@ -3,14 +3,16 @@
 #include <cstdio>
 #include <cstring>
 
-#include "launcher/board/paths.h"
 #include "launcher/command/command.h"
+#include "launcher/common/paths.h"
+#include "launcher/common/platform.h"
+#include "launcher/common/text.h"
 
 namespace {
 
 const char kNotFoundFormat[] =
     "'%s' が見つかりません。名前を正しく入力したかどうかを確認してから、やりなおしてください";
-static_assert(sizeof kNotFoundFormat - 2 + kCommandTextMax <= kNotFoundSize,
+static_assert(sizeof kNotFoundFormat - 2 + kTextSize - 1 <= kNotFoundSize,
               "the not-found message of the longest text must fit");
 
 } // namespace
@@ -19,48 +21,40 @@ int FormatNotFound(char* out, int size, const char* text) {
     return std::snprintf(out, size, kNotFoundFormat, text);
 }
 
-int LaunchSlot(CommandPlatform& platform, const IconEntry* table, int slot) {
-    if (slot < 1 || slot > kSlotCount || table[slot].icon == nullptr)
-        return 0;
-    // No folder is passed to the shell, so the program starts in the current one.
-    platform.ChangeDirectory(table[slot].curDir);
-    platform.ShellOpen(table[slot].filePath, nullptr);
-    return 1;
-}
-
-int ShellRun(CommandPlatform& platform, const char* text) {
-    char program[kCommandTextSize];
-    char arguments[kCommandTextSize];
+int ShellRun(const char* text) {
+    char program[kTextSize];
+    char arguments[kTextSize];
     SplitCommandLine(text, program, arguments);
-    const int result = platform.ShellOpen(program, arguments);
+    const int result = ThePlatform().ShellOpen(program, arguments);
     return result > 32 ? result : 0;
 }
 
-void RunCommandText(CommandPlatform& platform, const IconEntry* table, const SettingsStore& settings) {
+void RunCommandText(const IconEntry* table, const SettingsStore& settings) {
+    Platform& platform = ThePlatform();
     // One byte more than is resolved tells a text that is too long from one that fits exactly.
-    char text[kCommandTextSize + 1] = {};
+    char text[kTextSize + 1] = {};
     const int length = platform.ReadBoxText(text, sizeof text);
     if (length <= 0)
         return;
     platform.HideMainWindow();
 
     // A text longer than can be resolved is never cut and run as something else.
-    const bool tooLong = length > kCommandTextMax;
+    const bool tooLong = length > kTextSize - 1;
     bool started = false;
     if (!tooLong) {
-        const int slotCount = SearchedSlotCount(settings);
+        const int slotCount = BoardSlotCount(settings);
         const int slot = FindAliasSlot(table, slotCount, text, length);
         if (slot != 0) {
-            LaunchSlot(platform, table, slot);
+            LaunchSlot(table, slot);
             started = true; // whatever the shell made of it
         } else if (FlagOn(settings.CMDEXE)) {
-            char folder[kPathSize] = {};
-            if (platform.Exists(settings.CMDCURDIR))
+            char folder[kTextSize] = {};
+            if (PathExists(settings.CMDCURDIR))
                 CopyText(folder, sizeof folder, settings.CMDCURDIR);
             else
                 platform.WindowsFolder(folder, sizeof folder);
             platform.ChangeDirectory(folder);
-            started = ShellRun(platform, text) != 0;
+            started = ShellRun(text) != 0;
         }
     }
     platform.HideHoverLabel();
@@ -70,11 +64,11 @@ void RunCommandText(CommandPlatform& platform, const IconEntry* table, const Set
         TypedPrefix[0] = '\0';
         return;
     }
-    char shown[kCommandTextSize];
+    char shown[kTextSize];
     CopyText(shown, sizeof shown, text);
     char message[kNotFoundSize];
     FormatNotFound(message, sizeof message, shown);
-    platform.ShowNotFound(message, shown);
+    platform.ShowError(message, shown);
     platform.SelectBoxText(0, tooLong ? -1 : length);
     platform.ShowMainWindow();
     platform.FocusBox();

@@ -1,16 +1,20 @@
 // Dialog 106: the program's icon, name and version. Only OK closes it.
 #include "launcher/dialogs/dialogs.h"
 
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/shell/shell.h"
+#include "launcher/settings/settings_window.h"
+
+HWND activeDialog;
 
 namespace {
 
 // Centres the dialog on the main window's rectangle, which holds its place even while hidden.
 void CentreOnMainWindow(HWND dialog) {
-    RECT m, d;
-    GetWindowRect(MainWindow, &m);
-    Settings.WindowRect = Rect{m.left, m.top, m.right, m.bottom};
+    RefreshWindowRect(GetWindow(dialog, GW_OWNER));
+    const Rect& m = Settings.WindowRect;
+    RECT d;
     GetWindowRect(dialog, &d);
     int width = d.right - d.left, height = d.bottom - d.top;
     int x = m.left + (m.right - m.left) / 2 - width / 2;
@@ -20,7 +24,7 @@ void CentreOnMainWindow(HWND dialog) {
 
 } // namespace
 
-INT_PTR CALLBACK AboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         SendDlgItemMessageA(dialog, IDC_ABOUT_NAME, WM_SETTEXT, 0, (LPARAM)kProgramName);
@@ -35,4 +39,8 @@ INT_PTR CALLBACK AboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         return TRUE;
     }
     return FALSE;
+}
+
+INT_PTR AboutDialog(HWND owner) {
+    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDialogProc, 0);
 }

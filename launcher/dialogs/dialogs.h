@@ -1,17 +1,26 @@
-// The icon registration and About dialogs, and the open-file routine both browsing dialogs use.
+// The icon registration, settings and About dialogs, each a procedure with its opener beside it,
+// and the open-file routine both browsing dialogs use.
 #pragma once
 
 #include <windows.h>
 
-// Dialog 107 on the slot of the board's last right-click; ends with 1084 (stored) or 1085.
-INT_PTR CALLBACK IconEditDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Dialog 106; ends with 1084.
-INT_PTR CALLBACK AboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The registration or About dialog opened last; never cleared, so callers test IsWindow.
+extern HWND activeDialog;
+
+// Dialog 107 on an occupied slot; ends with IDC_OK (stored) or IDC_CANCEL. lParam: the slot.
+INT_PTR CALLBACK IconEditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR IconEditDialog(HWND owner, int slot);
+// Dialog 106; ends with IDC_OK. Centred on its owner.
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR AboutDialog(HWND owner);
+// Dialog 108: every setting; OK validates, applies in memory and resizes the owner, the main window.
+INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR SettingsDialog(HWND owner);
 
 // The two filters, double-NUL-terminated pairs.
 extern const char kIconFileFilter[];
 extern const char kBitmapFilter[];
-// GetOpenFileNameA opened at the folder held in path (512 bytes); on 1 path holds the chosen file.
+// GetOpenFileNameA opened at the folder held in path (kTextSize bytes); on 1 path holds the chosen file.
 BOOL BrowseForFile(HWND owner, const char* filter, char* path);
 
 // Program and version texts of the About box.

@@ -2,9 +2,12 @@
 #include "launcher/dialogs/dialogs.h"
 
 #include "launcher/board/icon_table.h"
-#include "launcher/board/paths.h"
+#include "launcher/common/list_view.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/text.h"
+#include "launcher/common/window.h"
 #include "launcher/dialogs/icon_validation.h"
-#include "launcher/shell/shell.h"
+#include "launcher/settings/settings.h"
 
 #include <cstdio>
 
@@ -18,7 +21,6 @@ WNDPROC previewProc;
 // shared variable, so nothing else releases it.
 HIMAGELIST chooserImages;
 
-const int kTextBuffer = 512;
 
 LRESULT CALLBACK PreviewProc(HWND preview, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_PAINT)
@@ -63,17 +65,17 @@ void OnInit(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_WORKDIR, WM_SETTEXT, 0, (LPARAM)e.curDir);
     SendDlgItemMessageA(dialog, IDC_ICONFILE, WM_SETTEXT, 0, (LPARAM)e.iconPath);
     SendDlgItemMessageA(dialog, IDC_COMMAND, WM_SETTEXT, 0, (LPARAM)e.command);
-    previewProc = (WNDPROC)SetWindowLongA(GetDlgItem(dialog, IDC_PREVIEW), GWL_WNDPROC, (LONG)PreviewProc);
+    previewProc = SubclassWindow(GetDlgItem(dialog, IDC_PREVIEW), PreviewProc);
     FillChooser(dialog, e.iconPath);
     activeDialog = dialog;
     selectedIconIndex = e.iconIndex;
 }
 
 void OnBrowse(HWND dialog) {
-    char path[kTextBuffer] = {};
+    char path[kTextSize] = {};
     HWND box = GetDlgItem(dialog, IDC_ICONFILE);
     int length = (int)SendMessageA(box, WM_GETTEXTLENGTH, 0, 0);
-    SendMessageA(box, WM_GETTEXT, length < kTextBuffer ? length + 1 : kTextBuffer, (LPARAM)path);
+    SendMessageA(box, WM_GETTEXT, length < kTextSize ? length + 1 : kTextSize, (LPARAM)path);
     if (BrowseForFile(dialog, kIconFileFilter, path) != 1)
         return;
     SendMessageA(box, WM_SETTEXT, 0, (LPARAM)path);
@@ -122,7 +124,7 @@ const char* ProblemCaption(IconProblem problem) {
 
 // Reads a box whole and stores it cut at a character boundary to the field's size.
 void StoreBox(HWND dialog, int id, char* field, int size) {
-    char text[kTextBuffer * 2] = {};
+    char text[kTextSize * 2] = {};
     HWND box = GetDlgItem(dialog, id);
     int length = (int)SendMessageA(box, WM_GETTEXTLENGTH, 0, 0);
     SendMessageA(box, WM_GETTEXT, length < (int)sizeof text ? length + 1 : (int)sizeof text, (LPARAM)text);
@@ -130,17 +132,17 @@ void StoreBox(HWND dialog, int id, char* field, int size) {
 }
 
 void OnOk(HWND dialog) {
-    char title[kTextBuffer], link[kTextBuffer], workDir[kTextBuffer], iconFile[kTextBuffer], command[kTextBuffer];
-    GetDlgItemTextA(dialog, IDC_TITLE, title, kTextBuffer);
-    GetDlgItemTextA(dialog, IDC_LINK, link, kTextBuffer);
-    GetDlgItemTextA(dialog, IDC_WORKDIR, workDir, kTextBuffer);
-    GetDlgItemTextA(dialog, IDC_ICONFILE, iconFile, kTextBuffer);
-    GetDlgItemTextA(dialog, IDC_COMMAND, command, kTextBuffer);
+    char title[kTextSize], link[kTextSize], workDir[kTextSize], iconFile[kTextSize], command[kTextSize];
+    GetDlgItemTextA(dialog, IDC_TITLE, title, kTextSize);
+    GetDlgItemTextA(dialog, IDC_LINK, link, kTextSize);
+    GetDlgItemTextA(dialog, IDC_WORKDIR, workDir, kTextSize);
+    GetDlgItemTextA(dialog, IDC_ICONFILE, iconFile, kTextSize);
+    GetDlgItemTextA(dialog, IDC_COMMAND, command, kTextSize);
     // The command is compared as it will be stored, so a cut name cannot slip past the duplicate check.
     char storedCommand[kNameSize];
     CopyText(storedCommand, kNameSize, command);
-    IconForm form{title, link, workDir, iconFile, storedCommand, editedSlot};
-    IconFailure failure = ValidateIconForm(form, PathExists, FindCommand);
+    IconForm form{title, link, workDir, iconFile, storedCommand, editedSlot, IconTable, BoardSlotCount(Settings)};
+    IconFailure failure = ValidateIconForm(form);
     if (failure.problem != IconProblem::None) {
         MessageBoxA(dialog, ProblemMessage(failure.problem), ProblemCaption(failure.problem), MB_OK | MB_ICONERROR);
         HWND box = GetDlgItem(dialog, failure.box);
@@ -150,9 +152,9 @@ void OnOk(HWND dialog) {
     }
     IconEntry& e = IconTable[editedSlot];
     StoreBox(dialog, IDC_TITLE, e.name, kNameSize);
-    StoreBox(dialog, IDC_LINK, e.filePath, kIconPathSize);
-    StoreBox(dialog, IDC_WORKDIR, e.curDir, kIconPathSize);
-    StoreBox(dialog, IDC_ICONFILE, e.iconPath, kIconPathSize);
+    StoreBox(dialog, IDC_LINK, e.filePath, kTextSize);
+    StoreBox(dialog, IDC_WORKDIR, e.curDir, kTextSize);
+    StoreBox(dialog, IDC_ICONFILE, e.iconPath, kTextSize);
     StoreBox(dialog, IDC_COMMAND, e.command, kNameSize);
     e.iconIndex = selectedIconIndex;
     IconHandle old = e.icon;
@@ -164,10 +166,10 @@ void OnOk(HWND dialog) {
 
 } // namespace
 
-INT_PTR CALLBACK IconEditDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK IconEditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        editedSlot = MenuTargetSlot();
+        editedSlot = (int)lParam;
         // Only an occupied cell offers this dialog; record 0 (no cell) is never edited.
         if (editedSlot <= 0 || editedSlot > kSlotCount) {
             EndDialog(dialog, IDC_CANCEL);
@@ -203,4 +205,8 @@ INT_PTR CALLBACK IconEditDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     }
     return FALSE;
+}
+
+INT_PTR IconEditDialog(HWND owner, int slot) {
+    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ICONEDIT), owner, IconEditDialogProc, (LPARAM)slot);
 }

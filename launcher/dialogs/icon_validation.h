@@ -1,6 +1,8 @@
 // The registration dialog's OK checks over plain texts, in their order.
 #pragma once
 
+#include "launcher/board/icon_table.h"
+
 struct IconForm {
     const char* title;    // 1007
     const char* link;     // 1008
@@ -8,6 +10,8 @@ struct IconForm {
     const char* iconFile; // 1010
     const char* command;  // 1014
     int slot;             // the edited slot, skipped by the duplicate search
+    const IconEntry* table; // searched for a duplicate command in slots 1..slotCount
+    int slotCount;
 };
 
 enum class IconProblem {
@@ -24,7 +28,5 @@ struct IconFailure {
     int box; // gets the whole-text selection and the focus
 };
 
-// First failing check, or problem None. findCommand(text, excluded) returns the lowest other slot
-// holding that command, 0 when none.
-IconFailure ValidateIconForm(const IconForm& form, bool (*pathExists)(const char*),
-                             int (*findCommand)(const char*, int));
+// First failing check, or problem None; the paths' existence is asked of the platform.
+IconFailure ValidateIconForm(const IconForm& form);

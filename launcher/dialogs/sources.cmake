@@ -2,4 +2,5 @@ list(APPEND ZELT_CORE_SOURCES launcher/dialogs/icon_validation.cpp)
 list(APPEND ZELT_WIN_SOURCES
     launcher/dialogs/browse_for_file.cpp
     launcher/dialogs/icon_edit_dialog.cpp
-    launcher/dialogs/about_dialog.cpp)
+    launcher/dialogs/about_dialog.cpp
+    launcher/dialogs/settings_dialog.cpp)

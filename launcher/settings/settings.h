@@ -1,16 +1,15 @@
 // The launcher's settings: one value per key of setting.ini, named by its key.
-// Win32-free: the file is reached through ProfileAccess, so the rules can be tested anywhere.
+// Win32-free: the file is reached through the platform's profile functions, so the rules can be
+// tested anywhere.
 #pragma once
 
-#include "launcher/rect.h"
-
-const int kTitleCount = 13;
-const int kPathSize = 512;
+#include "launcher/common/limits.h"
+#include "launcher/common/rect.h"
 
 struct SettingsStore {
     // [Config]
     char CMDEXE[2];
-    char CMDCURDIR[kPathSize];
+    char CMDCURDIR[kTextSize];
     char WINR[2];
     char ShortCut[2];
     char ActiveKey[4];
@@ -20,7 +19,7 @@ struct SettingsStore {
     char ComplementFunction[2];
     // [Appearance]
     char DSPBMP[2];
-    char BitMap[kPathSize];
+    char BitMap[kTextSize];
     int BitMapPosCompensationLeft;
     int BitMapPosCompensationTop;
     int BitMapRateX;
@@ -31,7 +30,7 @@ struct SettingsStore {
     int IconCountColumn;
     int PageCount;
     // [Page]; Title[0] is unused so that Title[n] is page n.
-    char Title[kTitleCount + 1][kPathSize];
+    char Title[kMaxPages + 1][kTextSize];
     int NowPage;
     // [Rect] Left and Top are the first two fields; the rest is refreshed from the window.
     Rect WindowRect;
@@ -42,30 +41,16 @@ extern SettingsStore Settings;
 // A flag is on only when its text is exactly "1".
 bool FlagOn(const char* flag);
 
-// The board's limits: rows and columns 4..15, 1..13 pages and at most rows - 2, so that
-// every page title and slot the board addresses exists.
-const int kMinCells = 4;
-const int kMaxCells = 15;
-const int kMaxPages = 13;
-
-// Reading and writing one private-profile value; the Win32 edge uses Get/WritePrivateProfileStringA.
-struct ProfileAccess {
-    // Copies at most size - 1 characters of the value (or of def when the key is missing) and a NUL.
-    virtual void Read(const char* section, const char* key, const char* def, char* out, int size) = 0;
-    virtual void Write(const char* section, const char* key, const char* value) = 0;
-    virtual ~ProfileAccess() = default;
-};
-
-// Reads every key in file order; programDirectory gives the default background picture.
-void ReadSettings(SettingsStore& s, ProfileAccess& profile, const char* programDirectory);
-// Writes every key in file order, integers as "%d".
-void WriteSettings(const SettingsStore& s, ProfileAccess& profile);
-// Brings hand-edited board values into the board's limits (see kMinCells..): counts are clamped to the
+// Reads every key of iniPath in file order; programDirectory gives the default background picture.
+void ReadSettings(SettingsStore& s, const char* iniPath, const char* programDirectory);
+// Writes every key into iniPath in file order, integers as "%d".
+void WriteSettings(const SettingsStore& s, const char* iniPath);
+// Brings hand-edited board values into the board's limits (see limits.h): counts are clamped to the
 // nearest limit, a current page outside 1..PageCount becomes 1.
 void ClampBoardSettings(SettingsStore& s);
 
-// Joins directory and file name as "%s\%s" into out; false (out empty) when it does not fit.
-bool JoinPath(char* out, int size, const char* directory, const char* name);
+// The board's slots: PageCount x IconCountRow x IconCountColumn, never more than the table holds.
+int BoardSlotCount(const SettingsStore& s);
 
 // The Win32 edge (settings_file.cpp).
 void LoadSettings();

@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "launcher/common/paths.h"
+#include "launcher/common/platform.h"
+
 SettingsStore Settings;
 
 bool FlagOn(const char* flag) { return std::strcmp(flag, "1") == 0; }
@@ -72,8 +75,9 @@ int Clamp(int value, int low, int high) { return value < low ? low : (value > hi
 
 } // namespace
 
-void ReadSettings(SettingsStore& s, ProfileAccess& profile, const char* programDirectory) {
-    char bitmapDefault[kPathSize];
+void ReadSettings(SettingsStore& s, const char* iniPath, const char* programDirectory) {
+    Platform& platform = ThePlatform();
+    char bitmapDefault[kTextSize];
     if (!JoinPath(bitmapDefault, sizeof bitmapDefault, programDirectory, "den.bmp"))
         bitmapDefault[0] = '\0';
 
@@ -82,27 +86,28 @@ void ReadSettings(SettingsStore& s, ProfileAccess& profile, const char* programD
     for (int i = 0; i < n; i++) {
         const Key& k = keys[i];
         if (k.kind == Kind::Text) {
-            profile.Read(k.section, k.key, k.def, k.text, k.size);
+            platform.ReadProfile(iniPath, k.section, k.key, k.def, k.text, k.size);
         } else {
             char buffer[kNumberBuffer];
-            profile.Read(k.section, k.key, k.def, buffer, k.size);
+            platform.ReadProfile(iniPath, k.section, k.key, k.def, buffer, k.size);
             *k.number = std::atoi(buffer);
         }
     }
-    for (int page = 1; page <= kTitleCount; page++) {
+    for (int page = 1; page <= kMaxPages; page++) {
         char key[16], def[16];
         std::snprintf(key, sizeof key, "Title%d", page);
         std::snprintf(def, sizeof def, "Page%d", page);
-        profile.Read("Page", key, def, s.Title[page], sizeof s.Title[page]);
+        platform.ReadProfile(iniPath, "Page", key, def, s.Title[page], sizeof s.Title[page]);
     }
     char buffer[kNumberBuffer];
-    profile.Read("Page", "NowPage", "1", buffer, sizeof buffer);
+    platform.ReadProfile(iniPath, "Page", "NowPage", "1", buffer, sizeof buffer);
     s.NowPage = std::atoi(buffer);
     if (s.NowPage > s.PageCount)
         s.NowPage = 1;
 }
 
-void WriteSettings(const SettingsStore& constSettings, ProfileAccess& profile) {
+void WriteSettings(const SettingsStore& constSettings, const char* iniPath) {
+    Platform& platform = ThePlatform();
     // The table holds pointers into the store; writing only reads through them.
     SettingsStore& s = const_cast<SettingsStore&>(constSettings);
     Key keys[kMaxKeys];
@@ -110,21 +115,21 @@ void WriteSettings(const SettingsStore& constSettings, ProfileAccess& profile) {
     for (int i = 0; i < n; i++) {
         const Key& k = keys[i];
         if (k.kind == Kind::Text) {
-            profile.Write(k.section, k.key, k.text);
+            platform.WriteProfile(iniPath, k.section, k.key, k.text);
         } else {
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "%d", *k.number);
-            profile.Write(k.section, k.key, buffer);
+            platform.WriteProfile(iniPath, k.section, k.key, buffer);
         }
     }
-    for (int page = 1; page <= kTitleCount; page++) {
+    for (int page = 1; page <= kMaxPages; page++) {
         char key[16];
         std::snprintf(key, sizeof key, "Title%d", page);
-        profile.Write("Page", key, s.Title[page]);
+        platform.WriteProfile(iniPath, "Page", key, s.Title[page]);
     }
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%d", s.NowPage);
-    profile.Write("Page", "NowPage", buffer);
+    platform.WriteProfile(iniPath, "Page", "NowPage", buffer);
 }
 
 void ClampBoardSettings(SettingsStore& s) {
@@ -135,11 +140,10 @@ void ClampBoardSettings(SettingsStore& s) {
         s.NowPage = 1;
 }
 
-bool JoinPath(char* out, int size, const char* directory, const char* name) {
-    int written = std::snprintf(out, size, "%s\\%s", directory, name);
-    if (written < 0 || written >= size) {
-        out[0] = '\0';
-        return false;
-    }
-    return true;
+int BoardSlotCount(const SettingsStore& s) {
+    // Hand-edited counts may be anything; the table has kSlotCount slots whatever they say.
+    long long n = (long long)s.PageCount * s.IconCountRow * s.IconCountColumn;
+    if (n < 1)
+        return 0;
+    return n > kSlotCount ? kSlotCount : (int)n;
 }

@@ -1,12 +1,19 @@
 #include "launcher/settings/settings_validation.h"
 
-#include "launcher/settings/settings.h"
+#include "launcher/common/limits.h"
+#include "launcher/common/paths.h"
+#include "launcher/common/resource_ids.h"
 
 #include <cstdio>
 
 const SpinnerRule kSpinners[kSpinnerCount] = {
-    {1038, 1037, -500, 500}, {1036, 1035, -500, 500}, {1044, 1043, -500, 500}, {1042, 1041, -500, 500},
-    {1083, 1081, kMinCells, kMaxCells}, {1087, 1086, kMinCells, kMaxCells}, {1091, 1090, 1, kMaxPages},
+    {IDC_POSTOP_SPIN, IDC_POSTOP, -500, 500},
+    {IDC_POSLEFT_SPIN, IDC_POSLEFT, -500, 500},
+    {IDC_RATEY_SPIN, IDC_RATEY, -500, 500},
+    {IDC_RATEX_SPIN, IDC_RATEX, -500, 500},
+    {IDC_ROWS_SPIN, IDC_ROWS, kMinCells, kMaxCells},
+    {IDC_COLUMNS_SPIN, IDC_COLUMNS, kMinCells, kMaxCells},
+    {IDC_PAGECOUNT_SPIN, IDC_PAGECOUNT, 1, kMaxPages},
 };
 
 namespace {
@@ -85,22 +92,22 @@ bool CheckBackgroundNumber(const char* text, int box, SettingsFailure& failure) 
 
 } // namespace
 
-SettingsFailure ValidateSettings(const SettingsForm& form, bool (*pathExists)(const char*)) {
+SettingsFailure ValidateSettings(const SettingsForm& form) {
     SettingsFailure failure = Fail(SettingsProblem::None, 0, false);
     if (form.shortcut && !KeyBoxHasKey(form.keyBox))
-        return Fail(SettingsProblem::NoKey, 1025, false);
+        return Fail(SettingsProblem::NoKey, IDC_KEYBOX, false);
     if (form.showBitmap) {
-        if (form.bitmap[0] == '\0' || !pathExists(form.bitmap))
-            return Fail(SettingsProblem::PathMissing, 1032, true);
-        if (!CheckBackgroundNumber(form.posTop, 1037, failure) || !CheckBackgroundNumber(form.posLeft, 1035, failure) ||
-            !CheckBackgroundNumber(form.rateY, 1043, failure) || !CheckBackgroundNumber(form.rateX, 1041, failure))
+        if (!PathExists(form.bitmap))
+            return Fail(SettingsProblem::PathMissing, IDC_BITMAP, true);
+        if (!CheckBackgroundNumber(form.posTop, IDC_POSTOP, failure) || !CheckBackgroundNumber(form.posLeft, IDC_POSLEFT, failure) ||
+            !CheckBackgroundNumber(form.rateY, IDC_RATEY, failure) || !CheckBackgroundNumber(form.rateX, IDC_RATEX, failure))
             return failure;
     }
-    for (int n = 1; n <= kTitleCount; ++n)
+    for (int n = 1; n <= kMaxPages; ++n)
         if (form.titles[n - 1][0] == '\0')
-            return Fail(SettingsProblem::TitleEmpty, 1062 + n, false);
+            return Fail(SettingsProblem::TitleEmpty, IDC_PAGETITLE0 + n, false);
     const char* counts[2] = {form.rows, form.columns};
-    const int countBoxes[2] = {1081, 1086};
+    const int countBoxes[2] = {IDC_ROWS, IDC_COLUMNS};
     for (int i = 0; i < 2; ++i) {
         if (!IsNumericText(counts[i]))
             return Fail(SettingsProblem::NotNumeric, countBoxes[i], true);
@@ -109,10 +116,10 @@ SettingsFailure ValidateSettings(const SettingsForm& form, bool (*pathExists)(co
             return Fail(SettingsProblem::OutOfRangeCells, countBoxes[i], true, kMinCells, kMaxCells);
     }
     if (!IsNumericText(form.pages))
-        return Fail(SettingsProblem::NotNumeric, 1090, true);
+        return Fail(SettingsProblem::NotNumeric, IDC_PAGECOUNT, true);
     int rows = BoxNumber(form.rows);
     int pages = BoxNumber(form.pages);
     if (pages < 1 || pages > rows - 2)
-        return Fail(SettingsProblem::OutOfRangePages, 1090, true, rows, 1, rows - 2);
+        return Fail(SettingsProblem::OutOfRangePages, IDC_PAGECOUNT, true, rows, 1, rows - 2);
     return failure;
 }

@@ -3,6 +3,8 @@
 // these functions decide.
 #pragma once
 
+#include "launcher/common/limits.h"
+
 // The leading decimal number of a text (optional sign, digits, 0 when none), as atoi reads it;
 // saturates instead of overflowing on absurdly long digit runs.
 int BoxNumber(const char* text);
@@ -45,7 +47,7 @@ struct SettingsForm {
     const char* posLeft; // 1035
     const char* rateY;   // 1043
     const char* rateX;   // 1041
-    const char* titles[13]; // 1063..1075
+    const char* titles[kMaxPages]; // 1063..1075
     const char* rows;    // 1081
     const char* columns; // 1086
     const char* pages;   // 1090
@@ -70,5 +72,6 @@ struct SettingsFailure {
     int args[3];
 };
 
-// Runs the OK checks in order and returns the first failure (problem None when all pass).
-SettingsFailure ValidateSettings(const SettingsForm& form, bool (*pathExists)(const char*));
+// Runs the OK checks in order and returns the first failure (problem None when all pass); the
+// background picture's existence is asked of the platform.
+SettingsFailure ValidateSettings(const SettingsForm& form);

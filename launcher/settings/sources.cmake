@@ -1,2 +1,2 @@
 list(APPEND ZELT_CORE_SOURCES launcher/settings/settings_store.cpp launcher/settings/settings_validation.cpp)
-list(APPEND ZELT_WIN_SOURCES launcher/settings/settings_file.cpp launcher/settings/settings_dialog.cpp)
+list(APPEND ZELT_WIN_SOURCES launcher/settings/settings_file.cpp)

@@ -1,6 +1,8 @@
 // Program entry: one instance, settings, the main window and the message loop.
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
+#include "launcher/shell/win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InstanceMutex = CreateMutexA(NULL, FALSE, "ZeltLauncher");
@@ -9,8 +11,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         CloseHandle(InstanceMutex);
         return 0;
     }
-    LoadSettings();
     programInstance = instance;
+    InstallWin32Platform();
+    LoadSettings();
     if (CreateMainWindow() == NULL) {
         CloseHandle(InstanceMutex);
         return 1; // without a window the message loop would wait for ever

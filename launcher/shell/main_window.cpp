@@ -1,19 +1,20 @@
 // The main window: creation, its message dispatch, and the ordered start-up and shutdown.
 #include "launcher/shell/shell.h"
 
-#include "hook/zelt_hook.h"
 #include "launcher/board/board.h"
 #include "launcher/board/board_geometry.h"
+#include "launcher/board/hover_label.h"
 #include "launcher/board/icon_table.h"
+#include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
+#include "launcher/common/platform.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
+#include "launcher/settings/settings_window.h"
 
-HINSTANCE programInstance;
 HANDLE InstanceMutex;
 HWND MainWindow;
-HWND HoverLabel;
-HWND CompletionList;
-HWND activeDialog;
 HBRUSH CommandBoxBrush;
 
 namespace {
@@ -21,13 +22,6 @@ namespace {
 const COLORREF kClassBackground = RGB(180, 180, 220);
 const COLORREF kWhite = RGB(255, 255, 255);
 const int kWindowCorner = 200;
-const int kCommandBoxCorner = 10;
-
-void RefreshWindowRect(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    Settings.WindowRect = Rect{r.left, r.top, r.right, r.bottom};
-}
 
 void TrimSystemMenu(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
@@ -41,23 +35,11 @@ LRESULT OnCreate(HWND window) {
     LoadBackground(programInstance, Settings.BitMap);
     CommandBoxBrush = CreateSolidBrush(kWhite);
     LoadIcons();
-    SetHook(window, Settings.WINR);
+    ThePlatform().SetHook(window, Settings.WINR);
     TrimSystemMenu(window);
     if (FlagOn(Settings.ShortCut))
         RegisterActivationHotKey(window, 0);
     return 0;
-}
-
-void PlaceCommandBox(HWND window) {
-    // During creation the box does not exist yet; CreateCommandControls places it the same way.
-    HWND box = GetDlgItem(window, IDC_COMMANDBOX);
-    if (box == NULL)
-        return;
-    const Rect& w = Settings.WindowRect;
-    Rect r = CommandBoxRect(RectWidth(w), RectHeight(w), Settings.IconCountColumn);
-    MoveWindow(box, r.left, r.top, RectWidth(r), RectHeight(r), TRUE);
-    SetWindowRgn(box, CreateRoundRectRgn(0, 0, RectWidth(r), RectHeight(r), kCommandBoxCorner, kCommandBoxCorner),
-                 TRUE);
 }
 
 LRESULT OnSize(HWND window) {
@@ -74,16 +56,16 @@ LRESULT OnSize(HWND window) {
 
 LRESULT OnClose(HWND window) {
     RefreshWindowRect(window);
-    SaveIcons();
+    SaveIcons(window);
     SaveSettings();
     DestroyWindow(window);
-    DestroyWindow(HoverLabel);
-    DestroyWindow(CompletionList);
+    DestroyHoverLabel();
+    DestroyCompletionList();
     return 0;
 }
 
 LRESULT OnDestroy(HWND window) {
-    ResetHook();
+    ThePlatform().ResetHook();
     UnregisterHotKey(window, 0);
     NotifyTrayIcon(window, NIM_DELETE, programInstance, IDI_LAUNCHER);
     FreeBackground();
@@ -135,7 +117,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SendMessageA(window, WM_CLOSE, 0, 0);
         return TRUE;
     case WM_SETCURSOR:
-        if (cursorMode != 0)
+        if (BoardOwnsCursor())
             return 0; // keep the cursor the mouse handlers chose
         break;
     case WM_SYSKEYDOWN:
@@ -148,11 +130,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLOREDIT:
         return OnCtlColorEdit((HDC)wParam, (HWND)lParam);
     case WM_MOUSEMOVE:
-        return OnMouseMove(window);
+        if (OnMouseMove(window))
+            CompletionActive = 0;
+        return 0;
     case WM_LBUTTONDOWN:
-        return OnLeftButtonDown(window);
+        HideCompletionList();
+        OnLeftButtonDown(window);
+        return 0;
     case WM_LBUTTONUP:
-        return OnLeftButtonUp(window);
+        OnLeftButtonUp(window);
+        return 0;
     case WM_RBUTTONDOWN:
         OnRightButtonDown(window, lParam);
         return 0;

@@ -1,10 +1,12 @@
 // The board's right-click menus, the tray menu and the dispatch of their commands.
 #include "launcher/board/board.h"
-#include "launcher/board/board_geometry.h"
+#include "launcher/board/board_mouse.h"
+#include "launcher/board/hover_label.h"
 #include "launcher/board/icon_table.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/dialogs/dialogs.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_dialog.h"
 #include "launcher/shell/shell.h"
 
 namespace {
@@ -22,7 +24,7 @@ HMENU LoadMainMenu(HWND window) {
 }
 
 void RunSettings() {
-    DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_SETTINGS), MainWindow, SettingsDialog, 0);
+    SettingsDialog(MainWindow);
     // OK or Cancel: changed keys, a changed background and a changed board take effect now.
     if (lstrcmpA(Settings.ShortCut, "1") == 0) {
         UnregisterHotKey(MainWindow, 0);
@@ -35,14 +37,13 @@ void RunSettings() {
     RedrawWindow(MainWindow, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+// The cell of the board's last right click, which the icon menu's commands act on.
 RECT TargetCellRect() {
-    const Rect& r = targetCell.cellRect;
+    const Rect& r = boardMouse.targetCell.cellRect;
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
 } // namespace
-
-int MenuTargetSlot() { return targetCell.slot; }
 
 void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const char* text) {
     MENUITEMINFOA info = {};
@@ -54,11 +55,12 @@ void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const char* text) {
 }
 
 void OnRightButtonDown(HWND window, LPARAM lParam) {
-    targetCell = HitTestCell(window);
+    CellHit& target = boardMouse.targetCell;
+    target = HitTestCell(window);
     POINT p = {(LONG)LOWORD(lParam), (LONG)HIWORD(lParam)};
     HMENU menu = LoadMainMenu(window);
     HMENU popup;
-    if (targetCell.slot != 0 && IconTable[targetCell.slot].icon != nullptr) {
+    if (target.slot != 0 && IconTable[target.slot].icon != nullptr) {
         popup = GetSubMenu(menu, 1);
     } else {
         popup = GetSubMenu(menu, 0);
@@ -87,7 +89,8 @@ void ShowTrayMenu(HWND window) {
 
 void OnCommand(HWND, WPARAM wParam) {
     RECT cellRect;
-    ShowWindow(HoverLabel, SW_HIDE);
+    int slot = boardMouse.targetCell.slot;
+    HideHoverLabel();
     switch (LOWORD(wParam)) {
     case IDM_SHOWHIDE:
         ShowWindow(MainWindow, IsWindowVisible(MainWindow) == 1 ? SW_HIDE : SW_SHOW);
@@ -99,17 +102,17 @@ void OnCommand(HWND, WPARAM wParam) {
         SendMessageA(MainWindow, WM_CLOSE, 0, 0);
         break;
     case IDM_ABOUT:
-        DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), MainWindow, AboutDialog, 0);
+        AboutDialog(MainWindow);
         break;
     case IDM_EDITICON:
         cellRect = TargetCellRect();
-        DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ICONEDIT), MainWindow, IconEditDialog, 0);
+        IconEditDialog(MainWindow, slot);
         InvalidateRect(MainWindow, &cellRect, TRUE);
         break;
     case IDM_DELETEICON:
         cellRect = TargetCellRect();
-        if (targetCell.slot != 0)
-            ClearSlot(targetCell.slot);
+        if (slot != 0)
+            ClearSlot(slot);
         InvalidateRect(MainWindow, &cellRect, TRUE);
         break;
     }

@@ -14,7 +14,11 @@
 #include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
 #include "launcher/settings/settings.h"
+#include "launcher/board/hover_label.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
+#include "launcher/shell/win32_platform.h"
 
 namespace {
 

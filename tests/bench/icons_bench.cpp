@@ -9,7 +9,7 @@
 
 namespace {
 
-struct NullPlatform : IconPlatform {
+struct NullPlatform : Platform {
     intptr_t next = 0x1000;
     bool FindFile(const char*) override { return true; }
     IconHandle ExtractFileIcon(const char*, int) override { return (IconHandle)next++; }
@@ -24,7 +24,7 @@ struct NullPlatform : IconPlatform {
 
 int main() {
     NullPlatform platform;
-    iconPlatform = &platform;
+    InstallPlatform(&platform);
     const char* path = "/tmp/zelt_icons_bench.dat";
     for (int slot = 1; slot <= kSlotCount; slot++) {
         IconEntry& e = IconTable[slot];

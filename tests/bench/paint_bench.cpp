@@ -8,7 +8,11 @@
 #include "launcher/board/board.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/settings/settings.h"
+#include "launcher/board/hover_label.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
+#include "launcher/shell/win32_platform.h"
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_PRINTCLIENT) {
@@ -20,7 +24,7 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 int main() {
     programInstance = GetModuleHandleA(NULL);
-    UseWin32IconPlatform();
+    InstallWin32Platform();
     Settings.IconCountColumn = 15;
     Settings.IconCountRow = 15;
     Settings.PageCount = 13;

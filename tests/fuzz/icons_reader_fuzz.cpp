@@ -7,14 +7,11 @@
 #include <string>
 
 #include "launcher/board/icon_table.h"
-#include "launcher/settings/settings.h"
-
-SettingsStore Settings;
 
 namespace {
 
 // Every path "exists" and yields a fresh handle, so every ICONINDEX line exercises the extraction path.
-struct FuzzPlatform : IconPlatform {
+struct FuzzPlatform : Platform {
     intptr_t next = 0x1000;
     long live = 0;
     bool FindFile(const char* path) override { return path[0] != 'N'; }
@@ -74,10 +71,7 @@ std::string LoadAndSave(const uint8_t* data, size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    iconPlatform = &platform;
-    Settings.PageCount = 5;
-    Settings.IconCountRow = 7;
-    Settings.IconCountColumn = 10;
+    InstallPlatform(&platform);
     std::string first = LoadAndSave(data, size);
     ClearTable();
     std::string second = LoadAndSave((const uint8_t*)first.data(), first.size());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/board/board_geometry.h"
+#include "launcher/board/icon_table.h"
 
 namespace {
 
@@ -80,23 +81,21 @@ TEST(PageButtonAt, SquareAndLabelPoint) {
     EXPECT_EQ(hit.labelY, 103);
 }
 
-bool occupiedSet[3601];
-bool Occupied(int slot) { return occupiedSet[slot]; }
+IconEntry table[kSlotCount + 1];
+void Occupy(int slot, bool occupied) { table[slot].icon = occupied ? &table[slot] : nullptr; }
 
 TEST(LastFreeSlotOfPage, SearchesFromTheEndOfThePage) {
     // 10 x 7 grid, page 3 = slots 141..210.
-    for (bool& b : occupiedSet)
-        b = false;
     for (int s = 141; s <= 209; s++)
-        occupiedSet[s] = true;
-    EXPECT_EQ(LastFreeSlotOfPage(3, 7, 10, Occupied), 210);
+        Occupy(s, true);
+    EXPECT_EQ(LastFreeSlotOfPage(table, 3, 7, 10), 210);
     for (int s = 142; s <= 210; s++)
-        occupiedSet[s] = true;
-    occupiedSet[141] = false;
-    EXPECT_EQ(LastFreeSlotOfPage(3, 7, 10, Occupied), 141);
-    occupiedSet[141] = true;
-    EXPECT_EQ(LastFreeSlotOfPage(3, 7, 10, Occupied), 0);
-    EXPECT_EQ(LastFreeSlotOfPage(4, 7, 10, Occupied), 280);
+        Occupy(s, true);
+    Occupy(141, false);
+    EXPECT_EQ(LastFreeSlotOfPage(table, 3, 7, 10), 141);
+    Occupy(141, true);
+    EXPECT_EQ(LastFreeSlotOfPage(table, 3, 7, 10), 0);
+    EXPECT_EQ(LastFreeSlotOfPage(table, 4, 7, 10), 280);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ protected:
         table[slot].icon = &table[slot];
         std::strcpy(table[slot].command, command.c_str());
     }
-    int Slots() const { return SearchedSlotCount(settings); }
+    int Slots() const { return BoardSlotCount(settings); }
     static std::vector<int> Matches() {
         std::vector<int> found;
         for (int i = 1; i < kMatchListSize && MatchList[i] != 0; i++)
@@ -104,7 +104,7 @@ TEST_F(CommandTable, SlotCountNeverExceedsTheTable) {
         settings.PageCount = c.pages;
         settings.IconCountColumn = c.columns;
         settings.IconCountRow = c.rows;
-        EXPECT_EQ(SearchedSlotCount(settings), c.expected) << c.pages << "x" << c.columns << "x" << c.rows;
+        EXPECT_EQ(BoardSlotCount(settings), c.expected) << c.pages << "x" << c.columns << "x" << c.rows;
     }
 }
 
@@ -115,7 +115,7 @@ TEST_F(CommandTable, PrefixLengthAgainstTheLongestCommand) {
     EXPECT_EQ(Matches(), (std::vector<int>{1}));
     CollectPrefixMatches(table, Slots(), (longest + "a").c_str()); // 50 bytes
     EXPECT_EQ(Matches(), std::vector<int>{});
-    CollectPrefixMatches(table, Slots(), std::string(kTypedPrefixSize - 1, 'A').c_str());
+    CollectPrefixMatches(table, Slots(), std::string(kTextSize - 1, 'A').c_str());
     EXPECT_EQ(Matches(), std::vector<int>{});
 }
 
@@ -195,8 +195,8 @@ TEST(SplitCommandLine, CutsAtTheFirstSpaceWithoutQuoting) {
         {"", "", ""},
     };
     for (const SplitCase& c : cases) {
-        char program[kCommandTextSize];
-        char arguments[kCommandTextSize];
+        char program[kTextSize];
+        char arguments[kTextSize];
         std::memset(program, 0xcc, sizeof program);
         std::memset(arguments, 0xcc, sizeof arguments);
         SplitCommandLine(c.text.c_str(), program, arguments);
@@ -206,12 +206,12 @@ TEST(SplitCommandLine, CutsAtTheFirstSpaceWithoutQuoting) {
 }
 
 TEST(SplitCommandLine, LongestTextFitsEitherPart) {
-    const std::string program(kCommandTextMax, 'p');
-    char outProgram[kCommandTextSize];
-    char outArguments[kCommandTextSize];
+    const std::string program((kTextSize - 1), 'p');
+    char outProgram[kTextSize];
+    char outArguments[kTextSize];
     SplitCommandLine(program.c_str(), outProgram, outArguments);
     EXPECT_EQ(outProgram, program);
-    const std::string arguments(kCommandTextMax - 2, 'a');
+    const std::string arguments((kTextSize - 1) - 2, 'a');
     SplitCommandLine(("p " + arguments).c_str(), outProgram, outArguments);
     EXPECT_EQ(outProgram, std::string("p"));
     EXPECT_EQ(outArguments, arguments);
@@ -223,7 +223,7 @@ protected:
 };
 
 TEST_F(TypedPrefixTest, KeyPressesStopAt511Bytes) {
-    for (int i = 0; i < kTypedPrefixSize - 2; i++)
+    for (int i = 0; i < kTextSize - 2; i++)
         AppendTypedKey('A');
     EXPECT_EQ(std::strlen(TypedPrefix), 510u);
     AppendTypedKey('B'); // the 511th byte still fits
@@ -275,6 +275,62 @@ TEST_F(TypedPrefixTest, RebuildNeverOverflows) {
     RebuildTypedPrefix(longText.c_str(), false, 1500);
     EXPECT_EQ(std::strlen(TypedPrefix), 511u);
     EXPECT_EQ(TypedPrefix[511], '\0');
+}
+
+TEST(BoxKeys, PressesWalkTheListOnlyWhileItIsActive) {
+    const struct {
+        int key, active;
+        const char* complement;
+        KeyDownStep step;
+    } cases[] = {
+        {kKeyDown, 1, "1", KeyDownStep::StepDown}, {kKeyUp, 1, "1", KeyDownStep::StepUp},
+        {kKeyDown, 1, "0", KeyDownStep::StepDown}, // a hidden list still walks
+        {kKeyDown, 0, "1", KeyDownStep::Record},   {kKeyUp, 0, "0", KeyDownStep::Pass},
+        {'A', 1, "1", KeyDownStep::Record},         {'A', 1, "0", KeyDownStep::Pass},
+        {'A', 0, "2", KeyDownStep::Pass}, // only "1" is on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BoxKeyDownStep(c.key, c.active, c.complement), c.step) << c.key << " " << c.active << c.complement;
+    const struct {
+        int key;
+        KeyUpStep step;
+    } releases[] = {
+        {kKeyUp, KeyUpStep::Ignore},       {kKeyDown, KeyUpStep::Ignore},   {kKeyBack, KeyUpStep::TakeText},
+        {kKeyLeft, KeyUpStep::TakeText},   {kKeyRight, KeyUpStep::TakeText}, {kKeyDelete, KeyUpStep::TakeText},
+        {'M', KeyUpStep::Complete},        {0x10, KeyUpStep::Complete}, // Shift completes like a letter
+    };
+    for (const auto& r : releases)
+        EXPECT_EQ(BoxKeyUpStep(r.key), r.step) << r.key;
+}
+
+TEST_F(CommandTable, KeyReleaseCompletesWhatWasTyped) {
+    Occupy(3, "memo");
+    Occupy(9, "MemoPad");
+    Occupy(12, "calc");
+    const struct {
+        const char* typed; // TypedPrefix before the release
+        const char* box;
+        const char* complement;
+        int start, end; // the box's selection
+        const char* prefix;
+        int matches;
+    } cases[] = {
+        {"m", "m", "1", 1, 1, "m", 2},
+        {"M", "memo", "1", 1, 4, "m", 2},       // the selected tail of a suggestion is no typed text
+        {"ME", "memo", "1", 2, 4, "me", 2},
+        {"memop", "MemoPad", "1", 7, 7, "MemoPad", 1},
+        {"m", "memo", "0", 1, 4, "memo", 2},    // switched off: the whole text counts
+        {"m", "memo", "2", 1, 4, "m", 2},       // any other value rebuilds like "1"
+        {"x", "x", "1", 1, 1, "x", 0},
+        {"", "", "1", 0, 0, "", 0},
+    };
+    for (const auto& c : cases) {
+        std::strcpy(TypedPrefix, c.typed);
+        CompletionActive = 1 - (c.matches > 0);
+        EXPECT_EQ(CompleteTypedText(table, Slots(), c.box, c.complement, c.start, c.end), c.matches) << c.box;
+        EXPECT_EQ(std::string(TypedPrefix), c.prefix) << c.box;
+        EXPECT_EQ(CompletionActive, c.matches > 0 ? 1 : 0) << c.box;
+    }
 }
 
 struct SizeCase {

@@ -13,9 +13,9 @@ IconEntry table[kSlotCount + 1];
 
 using Calls = std::vector<std::string>;
 
-struct RecordingPlatform : CommandPlatform {
+struct RecordingPlatform : Platform {
     std::string boxText;
-    std::vector<std::string> existing; // paths for which Exists is true
+    std::vector<std::string> existing; // paths for which FindFile is true
     int shellResult = 42;
     Calls calls;
     std::string message, caption;
@@ -38,8 +38,8 @@ struct RecordingPlatform : CommandPlatform {
     void HideMainWindow() override { calls.push_back("HideMainWindow"); }
     void ShowMainWindow() override { calls.push_back("ShowMainWindow"); }
     void HideHoverLabel() override { calls.push_back("HideHoverLabel"); }
-    bool Exists(const char* path) override {
-        calls.push_back("Exists(" + std::string(path) + ")");
+    bool FindFile(const char* path) override {
+        calls.push_back("FindFile(" + std::string(path) + ")");
         for (const std::string& e : existing)
             if (e == path)
                 return true;
@@ -54,8 +54,8 @@ struct RecordingPlatform : CommandPlatform {
         calls.push_back("ShellOpen(" + std::string(file) + "|" + (parameters ? std::string(parameters) : "NULL") + ")");
         return shellResult;
     }
-    void ShowNotFound(const char* text, const char* title) override {
-        calls.push_back("ShowNotFound");
+    void ShowError(const char* text, const char* title) override {
+        calls.push_back("ShowError");
         message = text;
         caption = title;
     }
@@ -65,9 +65,16 @@ std::string NotFound(const std::string& text) {
     return "'" + text + "' が見つかりません。名前を正しく入力したかどうかを確認してから、やりなおしてください";
 }
 
+// Installs a platform for one test and takes it away again.
+struct Installed {
+    explicit Installed(Platform& p) { InstallPlatform(&p); }
+    ~Installed() { InstallPlatform(nullptr); }
+};
+
 class RunCommand : public testing::Test {
 protected:
     void SetUp() override {
+        InstallPlatform(&platform);
         std::memset(table, 0, sizeof table);
         settings = SettingsStore{};
         settings.PageCount = 13;
@@ -85,8 +92,9 @@ protected:
     }
     void Run(const std::string& text) {
         platform.boxText = text;
-        RunCommandText(platform, table, settings);
+        RunCommandText(table, settings);
     }
+    void TearDown() override { InstallPlatform(nullptr); }
     SettingsStore settings;
     RecordingPlatform platform;
 };
@@ -109,7 +117,7 @@ TEST_F(RunCommand, AliasOpensItsSlotFromItsFolderWhateverCmdExeSays) {
 TEST_F(RunCommand, ShellRunsFromCmdCurDir) {
     platform.existing = {"D:\\work"};
     Run("notepad a b.txt");
-    EXPECT_EQ(platform.calls, (Calls{"ReadBoxText", "HideMainWindow", "Exists(D:\\work)", "ChangeDirectory(D:\\work)",
+    EXPECT_EQ(platform.calls, (Calls{"ReadBoxText", "HideMainWindow", "FindFile(D:\\work)", "ChangeDirectory(D:\\work)",
                                      "ShellOpen(notepad|a b.txt)", "HideHoverLabel", "SetBoxText()"}));
     EXPECT_STREQ(TypedPrefix, "");
 }
@@ -119,10 +127,11 @@ TEST_F(RunCommand, ShellRunsFromTheWindowsFolderWhenCmdCurDirIsMissing) {
         std::strcpy(settings.CMDCURDIR, folder);
         platform.calls.clear();
         Run("notepad");
-        EXPECT_EQ(platform.calls,
-                  (Calls{"ReadBoxText", "HideMainWindow", "Exists(" + std::string(folder) + ")", "WindowsFolder(512)",
-                         "ChangeDirectory(C:\\windows)", "ShellOpen(notepad|)", "HideHoverLabel", "SetBoxText()"}))
-            << folder;
+        Calls expected = {"ReadBoxText", "HideMainWindow", "FindFile(D:\\gone)", "WindowsFolder(512)",
+                          "ChangeDirectory(C:\\windows)", "ShellOpen(notepad|)", "HideHoverLabel", "SetBoxText()"};
+        if (folder[0] == '\0')
+            expected.erase(expected.begin() + 2); // an empty folder is not looked for
+        EXPECT_EQ(platform.calls, expected) << folder;
     }
 }
 
@@ -131,8 +140,8 @@ TEST_F(RunCommand, ShellFailureShowsNotFoundAndBringsTheWindowBack) {
     platform.shellResult = 32; // 32 and below are failures
     Run("nosuchprog -x");
     EXPECT_EQ(platform.calls,
-              (Calls{"ReadBoxText", "HideMainWindow", "Exists(D:\\work)", "ChangeDirectory(D:\\work)",
-                     "ShellOpen(nosuchprog|-x)", "HideHoverLabel", "ShowNotFound", "SelectBoxText(0,13)",
+              (Calls{"ReadBoxText", "HideMainWindow", "FindFile(D:\\work)", "ChangeDirectory(D:\\work)",
+                     "ShellOpen(nosuchprog|-x)", "HideHoverLabel", "ShowError", "SelectBoxText(0,13)",
                      "ShowMainWindow", "FocusBox"}));
     EXPECT_EQ(platform.message, NotFound("nosuchprog -x"));
     EXPECT_EQ(platform.caption, "nosuchprog -x");
@@ -145,7 +154,7 @@ TEST_F(RunCommand, WithCmdExeOffAnUnknownTextLaunchesNothing) {
         std::strcpy(settings.CMDEXE, cmdExe);
         platform.calls.clear();
         Run("memo2");
-        EXPECT_EQ(platform.calls, (Calls{"ReadBoxText", "HideMainWindow", "HideHoverLabel", "ShowNotFound",
+        EXPECT_EQ(platform.calls, (Calls{"ReadBoxText", "HideMainWindow", "HideHoverLabel", "ShowError",
                                          "SelectBoxText(0,5)", "ShowMainWindow", "FocusBox"}))
             << cmdExe;
         EXPECT_EQ(platform.caption, "memo2");
@@ -169,12 +178,12 @@ TEST_F(RunCommand, LeadingSpaceGivesAnEmptyProgram) {
     platform.shellResult = 2;
     Run(" notepad");
     EXPECT_EQ(platform.calls[4], "ShellOpen(|notepad)");
-    EXPECT_EQ(platform.calls[6], "ShowNotFound");
+    EXPECT_EQ(platform.calls[6], "ShowError");
 }
 
 TEST_F(RunCommand, TextsUpTo511BytesAreRunWhole) {
     platform.existing = {"D:\\work"};
-    for (int length : {99, 100, 120, kCommandTextMax}) {
+    for (int length : {99, 100, 120, (kTextSize - 1)}) {
         const std::string arguments(length - 5, 'x');
         platform.calls.clear();
         Run("prog " + arguments);
@@ -186,15 +195,15 @@ TEST_F(RunCommand, TextsUpTo511BytesAreRunWhole) {
 TEST_F(RunCommand, LongerTextsAreNeverCutAndRun) {
     Occupy(1, "prog", "C:\\prog.exe", "C:\\");
     platform.existing = {"D:\\work"};
-    for (int length : {kCommandTextMax + 1, 2000}) {
+    for (int length : {(kTextSize - 1) + 1, 2000}) {
         const std::string text = "prog" + std::string(length - 4, ' ');
         platform.calls.clear();
         Run(text);
-        EXPECT_EQ(platform.calls, (Calls{"ReadBoxText", "HideMainWindow", "HideHoverLabel", "ShowNotFound",
+        EXPECT_EQ(platform.calls, (Calls{"ReadBoxText", "HideMainWindow", "HideHoverLabel", "ShowError",
                                          "SelectBoxText(0,-1)", "ShowMainWindow", "FocusBox"}))
             << length;
-        EXPECT_EQ(platform.caption, text.substr(0, kCommandTextMax));
-        EXPECT_EQ(platform.message, NotFound(text.substr(0, kCommandTextMax)));
+        EXPECT_EQ(platform.caption, text.substr(0, (kTextSize - 1)));
+        EXPECT_EQ(platform.message, NotFound(text.substr(0, (kTextSize - 1))));
     }
 }
 
@@ -211,7 +220,7 @@ TEST_F(RunCommand, FirstSlotWinsOnCaseOnlyDuplicates) {
 TEST(NotFoundMessage, FitsForTheLongestTextAndIsCutSafelyBeyond) {
     char message[kNotFoundSize];
     std::memset(message, 0xcc, sizeof message);
-    const std::string longest(kCommandTextMax, 'w');
+    const std::string longest((kTextSize - 1), 'w');
     int length = FormatNotFound(message, sizeof message, longest.c_str());
     EXPECT_LT(length, kNotFoundSize);
     EXPECT_EQ(std::string(message), NotFound(longest));
@@ -230,25 +239,27 @@ TEST(LaunchSlot, FreeOrOutOfRangeSlotsOpenNothing) {
     std::strcpy(table[12].filePath, "C:\\Windows\\notepad.exe");
     std::strcpy(table[12].curDir, "C:\\Windows");
     RecordingPlatform platform;
-    EXPECT_EQ(LaunchSlot(platform, table, 11), 0);
-    EXPECT_EQ(LaunchSlot(platform, table, 0), 0);
-    EXPECT_EQ(LaunchSlot(platform, table, kSlotCount + 1), 0);
-    EXPECT_EQ(LaunchSlot(platform, table, -3), 0);
+    Installed installed(platform);
+    EXPECT_EQ(LaunchSlot(table, 11), 0);
+    EXPECT_EQ(LaunchSlot(table, 0), 0);
+    EXPECT_EQ(LaunchSlot(table, kSlotCount + 1), 0);
+    EXPECT_EQ(LaunchSlot(table, -3), 0);
     EXPECT_TRUE(platform.calls.empty());
     platform.shellResult = 2;
-    EXPECT_EQ(LaunchSlot(platform, table, 12), 1);
+    EXPECT_EQ(LaunchSlot(table, 12), 1);
     EXPECT_EQ(platform.calls,
               (Calls{"ChangeDirectory(C:\\Windows)", "ShellOpen(C:\\Windows\\notepad.exe|NULL)"}));
 }
 
 TEST(ShellRun, ResultsAbove32AreSuccess) {
     RecordingPlatform platform;
+    Installed installed(platform);
     const struct {
         int shell, expected;
     } cases[] = {{0, 0}, {2, 0}, {31, 0}, {32, 0}, {33, 33}, {42, 42}};
     for (const auto& c : cases) {
         platform.shellResult = c.shell;
-        EXPECT_EQ(ShellRun(platform, "a b"), c.expected) << c.shell;
+        EXPECT_EQ(ShellRun("a b"), c.expected) << c.shell;
     }
 }
 

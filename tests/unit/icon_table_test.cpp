@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "launcher/board/icon_drop.h"
 #include "launcher/board/icon_table.h"
+#include "launcher/common/paths.h"
 #include "launcher/settings/settings.h"
 
 namespace {
@@ -30,7 +32,7 @@ IconHandle const kResourceIcon = (IconHandle)0x101;
 
 // Files that exist, how many icons each holds, which have an associated icon; every handle handed out
 // is tracked so a double or foreign destroy fails the test.
-struct FakePlatform : IconPlatform {
+struct FakePlatform : Platform {
     std::set<std::string> files;
     std::map<std::string, int> iconCounts;
     std::set<std::string> associated;
@@ -40,7 +42,6 @@ struct FakePlatform : IconPlatform {
     int nextHandle = 0x1000;
     int badDestroys = 0;
     int extractions = 0;
-    int copies = 0;
     bool failReplace = false;
 
     IconHandle Make(const std::string& what) {
@@ -89,7 +90,7 @@ protected:
 
     void SetUp() override {
         std::memset(IconTable, 0, sizeof IconTable);
-        iconPlatform = &platform;
+        InstallPlatform(&platform);
         Settings.PageCount = 5;
         Settings.IconCountRow = 7;
         Settings.IconCountColumn = 10;
@@ -105,6 +106,7 @@ protected:
     }
     void TearDown() override {
         ClearAll();
+        InstallPlatform(nullptr);
         EXPECT_TRUE(platform.live.empty()) << "every handle is released with the last slot showing it";
         EXPECT_EQ(platform.badDestroys, 0) << "a handle was destroyed twice or was never ours";
         std::error_code ignored;
@@ -114,11 +116,8 @@ protected:
         for (int slot = 1; slot <= kSlotCount; slot++)
             ClearSlot(slot);
     }
-    // What a handle shows: loading hands out copies of the extracted icon.
-    std::string Picture(IconHandle h) {
-        std::string o = platform.origin[h];
-        return o.rfind("copy of ", 0) == 0 ? o.substr(8) : o;
-    }
+    // What a handle shows: the file and index it was extracted from.
+    std::string Picture(IconHandle h) { return platform.origin[h]; }
     std::string Path(const char* name) { return folder + "/" + name; }
     void Write(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
@@ -433,7 +432,48 @@ TEST_F(IconTableTest, FindCommand) {
         {"", 5, 6},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FindCommand(c.text, c.excluded), c.expected) << c.text << " excluding " << c.excluded;
+        EXPECT_EQ(FindCommand(IconTable, BoardSlotCount(Settings), c.text, c.excluded), c.expected) << c.text << " excluding " << c.excluded;
+}
+
+TEST_F(IconTableTest, DroppedPathsBecomeEntriesWithUniqueCommands) {
+    const std::string a47(47, 'a');
+    struct Case {
+        std::string path;
+        bool folder;
+        std::vector<std::string> taken; // commands of slots 1.. already on the board
+        std::string name, command, curDir;
+    } cases[] = {
+        {"C:\\Tools\\memo.txt", false, {}, "memo.txt", "memo", "C:\\Tools"},
+        {"C:\\Tools\\Games", true, {}, "Games", "Games", "C:\\Tools"},
+        {"C:\\Tools\\v1.2", true, {}, "v1.2", "v1.2", "C:\\Tools"}, // a folder keeps its dots
+        {"C:\\a.tar.gz", false, {}, "a.tar.gz", "a.tar", "C:"},
+        {"C:\\Tools\\memo.txt", false, {"memo", "memo&"}, "memo.txt", "memo&&", "C:\\Tools"},
+        {"C:\\Tools\\memo.txt", false, {"Memo"}, "memo.txt", "memo", "C:\\Tools"}, // case counts
+        {"C:\\" + kSo + "\\x.exe", false, {}, "x.exe", "x", "C:\\" + kSo},          // 0x5C trail byte
+        // A full field gives up its last character, never half of one, to end in "&".
+        {"C:\\" + a47 + "bc.exe", false, {a47 + "bc"}, a47 + "bc.exe", a47 + "b&", "C:"},
+        {"C:\\" + a47 + kSo + ".exe", false, {a47 + kSo}, a47 + kSo + ".exe", a47 + "&", "C:"},
+        {"C:\\" + a47 + "b&.exe", false, {a47 + "b&", a47 + "&&"}, a47 + "b&.exe", std::string(46, 'a') + "&&&",
+         "C:"},
+    };
+    const int boardSlots = BoardSlotCount(Settings);
+    for (const Case& c : cases) {
+        ClearAll();
+        int slot = 1;
+        for (const std::string& t : c.taken)
+            Fill(slot++, "x", "C:\\x.ico", 0, t.c_str());
+        std::snprintf(IconTable[boardSlots + 1].command, kNameSize, "%s", c.command.c_str()); // off the board
+        RegisterDroppedPath(20, c.path.c_str(), c.folder, boardSlots);
+        const IconEntry& e = IconTable[20];
+        EXPECT_EQ(e.name, c.name.substr(0, kNameSize - 1)) << c.path;
+        EXPECT_EQ(e.command, c.command) << c.path;
+        EXPECT_EQ(e.curDir, c.curDir) << c.path;
+        EXPECT_EQ(e.filePath, c.path) << c.path;
+        EXPECT_EQ(e.iconPath, c.path) << c.path;
+        EXPECT_EQ(e.iconIndex, 0) << c.path;
+        EXPECT_NE(e.icon, nullptr) << c.path;
+        std::memset(IconTable[boardSlots + 1].command, 0, kNameSize);
+    }
 }
 
 TEST_F(IconTableTest, PathExists) {

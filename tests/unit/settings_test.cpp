@@ -6,24 +6,27 @@
 #include <string>
 #include <vector>
 
+#include "launcher/common/paths.h"
+#include "launcher/common/platform.h"
 #include "launcher/settings/settings.h"
 
 namespace {
 
 // An INI file in memory that copies values the way GetPrivateProfileStringA does:
 // at most size - 1 characters, then a terminator.
-struct FakeProfile : ProfileAccess {
+struct FakeProfile : Platform {
     std::map<std::string, std::string> values; // "Section/Key" -> value
     std::vector<std::string> writes;           // "Section/Key=value" in call order
 
-    void Read(const char* section, const char* key, const char* def, char* out, int size) override {
+    void ReadProfile(const char*, const char* section, const char* key, const char* def, char* out,
+                     int size) override {
         auto it = values.find(std::string(section) + "/" + key);
         std::string value = it != values.end() ? it->second : def;
         std::size_t n = std::min<std::size_t>(value.size(), size - 1);
         std::memcpy(out, value.data(), n);
         out[n] = '\0';
     }
-    void Write(const char* section, const char* key, const char* value) override {
+    void WriteProfile(const char*, const char* section, const char* key, const char* value) override {
         writes.push_back(std::string(section) + "/" + key + "=" + value);
     }
 };
@@ -31,8 +34,16 @@ struct FakeProfile : ProfileAccess {
 SettingsStore Load(FakeProfile& profile, const char* dir = "C:\\Apps\\Zelt") {
     SettingsStore s;
     std::memset(&s, 0xcc, sizeof s); // nothing may survive from before the load
-    ReadSettings(s, profile, dir);
+    InstallPlatform(&profile);
+    ReadSettings(s, "setting.ini", dir);
+    InstallPlatform(nullptr);
     return s;
+}
+
+void Save(const SettingsStore& s, FakeProfile& profile) {
+    InstallPlatform(&profile);
+    WriteSettings(s, "setting.ini");
+    InstallPlatform(nullptr);
 }
 
 TEST(SettingsLoad, MissingFileGivesEveryDefault) {
@@ -65,10 +76,6 @@ TEST(SettingsLoad, MissingFileGivesEveryDefault) {
 }
 
 TEST(SettingsLoad, ValuesAreCutToTheirBuffers) {
-    struct Case {
-        const char* key;
-        const char* fileValue;
-    };
     FakeProfile p;
     p.values["Icon/IconCountColumn"] = "100"; // two characters held
     p.values["Config/ActiveKey"] = "1234";    // three characters held
@@ -160,7 +167,7 @@ TEST(SettingsSave, WritesTheKeysInFileOrder) {
     s.NowPage = 3;
     s.BitMapPosCompensationTop = -12;
     FakeProfile out;
-    WriteSettings(s, out);
+    Save(s, out);
     std::vector<std::string> expected = {
         "Config/CMDEXE=1", "Config/CMDCURDIR=", "Config/WINR=1", "Config/ShortCut=1", "Config/ActiveKey=82",
         "Config/ActiveKeyAlt=1", "Config/ActiveKeyCtrl=0", "Config/ActiveKeyShift=0", "Config/ComplementFunction=1",
@@ -183,7 +190,7 @@ TEST(SettingsSave, WhatIsWrittenLoadsBackUnchanged) {
     first.values["Appearance/BitMapRateX"] = "-500";
     SettingsStore s = Load(first);
     FakeProfile saved;
-    WriteSettings(s, saved);
+    Save(s, saved);
     FakeProfile second;
     for (const std::string& w : saved.writes) {
         std::size_t eq = w.find('=');

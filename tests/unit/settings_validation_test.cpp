@@ -1,6 +1,8 @@
 // The settings dialog's rules: numbers, spinners, the key box and the OK checks in order.
 #include "launcher/settings/settings_validation.h"
 
+#include "launcher/common/platform.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -100,7 +102,9 @@ TEST(SettingsKeyBox, StoredKeyAndShownCharacter) {
     }
 }
 
-bool existing(const char* path) { return std::strcmp(path, "C:\\den.bmp") == 0; }
+struct OnePicture : Platform {
+    bool FindFile(const char* path) override { return std::strcmp(path, "C:\\den.bmp") == 0; }
+};
 
 // A form that passes every check; each case changes a field or two.
 struct FormBuilder {
@@ -123,6 +127,8 @@ struct FormBuilder {
 };
 
 TEST(SettingsOk, ChecksInOrderFirstFailureWins) {
+    OnePicture picture;
+    InstallPlatform(&picture);
     struct Row {
         const char* name;
         void (*edit)(SettingsForm&);
@@ -199,7 +205,7 @@ TEST(SettingsOk, ChecksInOrderFirstFailureWins) {
     for (const Row& r : rows) {
         FormBuilder b;
         r.edit(b.form);
-        SettingsFailure f = ValidateSettings(b.form, existing);
+        SettingsFailure f = ValidateSettings(b.form);
         EXPECT_EQ(r.problem, f.problem) << r.name;
         if (r.problem == SettingsProblem::None)
             continue;
@@ -214,6 +220,7 @@ TEST(SettingsOk, ChecksInOrderFirstFailureWins) {
             EXPECT_EQ(r.a2, f.args[2]) << r.name;
         }
     }
+    InstallPlatform(nullptr);
 }
 
 } // namespace

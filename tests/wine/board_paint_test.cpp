@@ -12,8 +12,13 @@
 
 #include "launcher/board/board.h"
 #include "launcher/board/icon_table.h"
+#include "launcher/common/paths.h"
 #include "launcher/settings/settings.h"
+#include "launcher/board/hover_label.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
+#include "launcher/shell/win32_platform.h"
 
 namespace {
 
@@ -120,7 +125,7 @@ protected:
     }
 
     void SetUp() override {
-        UseWin32IconPlatform();
+        InstallWin32Platform();
         std::memset(IconTable, 0, sizeof IconTable);
         std::memset(&Settings, 0, sizeof Settings);
         Settings.IconCountColumn = 10;
@@ -132,7 +137,7 @@ protected:
         Settings.BitMapRateX = 100;
         Settings.BitMapRateY = 100;
         for (int p = 1; p <= 5; p++)
-            std::snprintf(Settings.Title[p], kPathSize, "Page %d", p);
+            std::snprintf(Settings.Title[p], kTextSize, "Page %d", p);
         SetCursorPos(5, 5); // over no page button
         window = CreateWindowExA(WS_EX_TOPMOST, "ZeltBoardTest", "board", WS_POPUP, kLeft, kTop, kWidth, kHeight,
                                  NULL, NULL, programInstance, NULL);
@@ -339,7 +344,7 @@ TEST_F(BoardPaint, DroppedFileBecomesAnIconWithAUniqueCommand) {
     EXPECT_EQ(std::strlen(IconTable[75].command), 49u);
     // The second one gives up its last letter for the "&".
     EXPECT_EQ(std::string(IconTable[75].command), std::string(IconTable[74].command, 48) + "&");
-    EXPECT_EQ(FindCommand(IconTable[75].command, 75), 0);
+    EXPECT_EQ(FindCommand(IconTable, BoardSlotCount(Settings), IconTable[75].command, 75), 0);
     DeleteFileA(longName.c_str());
 
     // A folder named My.Docs keeps its whole name as the command; a file named My.Docs loses ".Docs".
@@ -369,7 +374,7 @@ TEST_F(BoardPaint, DroppedFileBecomesAnIconWithAUniqueCommand) {
 
 TEST(IconExtraction, RealFilesFollowTheFallbackChain) {
     programInstance = GetModuleHandleA(NULL);
-    UseWin32IconPlatform();
+    InstallWin32Platform();
     char system[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
     std::string shell32 = std::string(system) + "\\shell32.dll";

@@ -1,6 +1,8 @@
 // The registration and About dialogs in this process, and the menu resource.
 #include "tests/wine/dialog_support.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,7 +12,7 @@
 #include "launcher/board/board.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/dialogs/dialogs.h"
-#include "launcher/resources/resource_ids.h"
+#include "launcher/common/resource_ids.h"
 #include "launcher/settings/settings.h"
 
 using namespace dialogtest;
@@ -19,10 +21,15 @@ namespace {
 
 std::string systemFolder, shell32, notepad;
 
+// The registration dialog on slot 5, the slot the fixture fills for it.
+INT_PTR RunEdit(const std::function<void(HWND)>& script) {
+    return RunDialog(IDD_ICONEDIT, IconEditDialogProc, script, 5);
+}
+
 class IconDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        UseWin32IconPlatform();
+        InstallWin32Platform();
         char dir[MAX_PATH];
         GetSystemDirectoryA(dir, sizeof dir);
         systemFolder = dir;
@@ -44,8 +51,6 @@ protected:
                 std::snprintf(command, sizeof command, "c%d", s);
                 Fill(s, "x", notepad.c_str(), systemFolder.c_str(), notepad.c_str(), command, 0);
             }
-        targetCell = CellHit{};
-        targetCell.slot = 5;
         main = MakeMainWindow(100, 100, 400, 301);
         Boxes().clear();
     }
@@ -71,7 +76,7 @@ protected:
 TEST_F(IconDialogTest, ShowsTheSlotAndListsTheIconFilesIcons) {
     int expectedCount = CountIcons(shell32.c_str());
     ASSERT_GT(expectedCount, 10);
-    INT_PTR result = RunDialog(IDD_ICONEDIT, IconEditDialog, [&](HWND d) {
+    INT_PTR result = RunEdit([&](HWND d) {
         EXPECT_EQ("Memo", ItemText(d, IDC_TITLE));
         EXPECT_EQ(notepad, ItemText(d, IDC_LINK));
         EXPECT_EQ(systemFolder, ItemText(d, IDC_WORKDIR));
@@ -120,7 +125,7 @@ TEST_F(IconDialogTest, OkStopsAtTheFirstFailure) {
     };
     for (const Row& r : rows) {
         Boxes().clear();
-        INT_PTR result = RunDialog(IDD_ICONEDIT, IconEditDialog, [&](HWND d) {
+        INT_PTR result = RunEdit([&](HWND d) {
             r.edit(d);
             Click(d, IDC_OK);
             ExpectRefusal(d, r.name, r.text, r.caption, r.focus);
@@ -134,7 +139,7 @@ TEST_F(IconDialogTest, OkStopsAtTheFirstFailure) {
 
 TEST_F(IconDialogTest, OkStoresTheBoxesAndTheChosenIcon) {
     IconHandle before = IconTable[5].icon;
-    INT_PTR result = RunDialog(IDD_ICONEDIT, IconEditDialog, [&](HWND d) {
+    INT_PTR result = RunEdit([&](HWND d) {
         SetItemText(d, IDC_TITLE, "Notes");
         SetItemText(d, IDC_WORKDIR, (systemFolder + "\\").c_str());
         SetItemText(d, IDC_COMMAND, "notes");
@@ -162,7 +167,7 @@ TEST_F(IconDialogTest, LongTextsAreCutToTheirFieldsAtACharacterBoundary) {
     std::string title;
     for (int i = 0; i < 30; ++i)
         title += "あ";
-    RunDialog(IDD_ICONEDIT, IconEditDialog, [&](HWND d) {
+    RunEdit([&](HWND d) {
         SetItemText(d, IDC_TITLE, title.c_str());
         Click(d, IDC_OK);
     });
@@ -172,7 +177,7 @@ TEST_F(IconDialogTest, LongTextsAreCutToTheirFieldsAtACharacterBoundary) {
 
 TEST_F(IconDialogTest, CancelAndEscLeaveTheSlotAlone) {
     IconHandle before = IconTable[5].icon;
-    INT_PTR result = RunDialog(IDD_ICONEDIT, IconEditDialog, [](HWND d) {
+    INT_PTR result = RunEdit([](HWND d) {
         SetItemText(d, IDC_TITLE, "Other");
         LVITEMA item = {};
         item.stateMask = LVIS_SELECTED;
@@ -189,9 +194,8 @@ TEST_F(IconDialogTest, CancelAndEscLeaveTheSlotAlone) {
 }
 
 TEST_F(IconDialogTest, NoSlotMeansNoDialog) {
-    targetCell.slot = 0;
     bool scripted = false;
-    INT_PTR result = RunDialog(IDD_ICONEDIT, IconEditDialog, [&](HWND) { scripted = true; });
+    INT_PTR result = RunDialog(IDD_ICONEDIT, IconEditDialogProc, [&](HWND) { scripted = true; }, 0);
     EXPECT_EQ(IDC_CANCEL, result);
     EXPECT_FALSE(scripted);
 }
@@ -199,7 +203,7 @@ TEST_F(IconDialogTest, NoSlotMeansNoDialog) {
 TEST(AboutDialogTest, ShowsNameAndVersionCentredOnTheHiddenMainWindow) {
     HWND main = MakeMainWindow(120, 80, 463, 301);
     ASSERT_FALSE(IsWindowVisible(main));
-    INT_PTR result = RunDialog(IDD_ABOUT, AboutDialog, [&](HWND d) {
+    INT_PTR result = RunDialog(IDD_ABOUT, AboutDialogProc, [&](HWND d) {
         EXPECT_EQ("ZeltLauncher", ItemText(d, IDC_ABOUT_NAME));
         EXPECT_EQ("0.0.0.4", ItemText(d, IDC_ABOUT_VERSION));
         char caption[32] = {};

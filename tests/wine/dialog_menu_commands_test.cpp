@@ -9,17 +9,21 @@
 #include <string>
 
 #include "launcher/board/board.h"
+#include "launcher/board/board_mouse.h"
 #include "launcher/board/icon_table.h"
-#include "launcher/resources/resource_ids.h"
+#include "launcher/common/resource_ids.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_dialog.h"
 
 using namespace dialogtest;
 
 namespace {
 
-int WINAPI NoReset() { return 1; }
-int WINAPI NoSet(HWND, const char*) { return 1; }
+// The real platform without the hook library's calls.
+struct NoHook : Win32Platform {
+    void ResetHook() override {}
+    void SetHook(WindowHandle, const char*) override {}
+};
+NoHook noHook;
 
 // A 2 x 2, 24-bit bottom-up bitmap file.
 void WriteSmallBitmap(const std::string& path) {
@@ -33,7 +37,7 @@ void WriteSmallBitmap(const std::string& path) {
 class MenuCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        UseWin32IconPlatform();
+        InstallPlatform(&noHook);
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         bitmap = std::string(temp) + "zelt_menu_test.bmp";
@@ -54,11 +58,9 @@ protected:
         Settings.IconCountColumn = 10;
         Settings.PageCount = 5;
         Settings.NowPage = 1;
-        for (int n = 1; n <= kTitleCount; ++n)
+        for (int n = 1; n <= kMaxPages; ++n)
             std::snprintf(Settings.Title[n], sizeof Settings.Title[n], "Page%d", n);
         main = MakeMainWindow(40, 40, 400, 301);
-        SettingsResetHook = NoReset;
-        SettingsSetHook = NoSet;
         FreeBackground();
         UnregisterHotKey(main, 0);
         other = MakeMainWindow(10, 10, 50, 50);
@@ -128,13 +130,13 @@ TEST_F(MenuCommandTest, DeleteClearsTheTargetSlotWithoutAsking) {
     e.iconIndex = 0;
     e.icon = LoadSlotIcon(notepad.c_str(), 0);
     ASSERT_NE(nullptr, e.icon);
-    targetCell = CellHit{};
-    targetCell.slot = 12;
-    targetCell.cellRect = Rect{35 + 33, 35 + 33, 35 + 66, 35 + 66};
+    boardMouse.targetCell = CellHit{};
+    boardMouse.targetCell.slot = 12;
+    boardMouse.targetCell.cellRect = Rect{35 + 33, 35 + 33, 35 + 66, 35 + 66};
     OnCommand(main, IDM_DELETEICON);
     IconEntry zero = {};
     EXPECT_EQ(0, std::memcmp(&zero, &IconTable[12], sizeof zero));
-    EXPECT_EQ(0, FindCommand("memo", 0));
+    EXPECT_EQ(0, FindCommand(IconTable, BoardSlotCount(Settings), "memo", 0));
 }
 
 } // namespace

@@ -9,23 +9,22 @@
 #include <string>
 
 #include "launcher/board/board.h"
-#include "launcher/resources/resource_ids.h"
+#include "launcher/common/resource_ids.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_dialog.h"
 
 using namespace dialogtest;
 
 namespace {
 
 std::vector<std::string> hookCalls;
-int WINAPI RecordReset() {
-    hookCalls.push_back("reset");
-    return 1;
-}
-int WINAPI RecordSet(HWND window, const char* flag) {
-    hookCalls.push_back(std::string("set ") + flag + (window == MainWindow ? " main" : " other"));
-    return 1;
-}
+// The real platform, except that the hook library's calls are only recorded.
+struct HookRecorder : Win32Platform {
+    void ResetHook() override { hookCalls.push_back("reset"); }
+    void SetHook(WindowHandle window, const char* flag) override {
+        hookCalls.push_back(std::string("set ") + flag + (window == MainWindow ? " main" : " other"));
+    }
+};
+HookRecorder hookRecorder;
 
 std::string bitmapPath;
 
@@ -59,15 +58,13 @@ protected:
         Settings.IconCountRow = 7;
         Settings.IconCountColumn = 10;
         Settings.PageCount = 5;
-        for (int n = 1; n <= kTitleCount; ++n)
+        for (int n = 1; n <= kMaxPages; ++n)
             std::snprintf(Settings.Title[n], sizeof Settings.Title[n], "Page%d", n);
         Settings.NowPage = 1;
         main = MakeMainWindow(50, 60, 400, 301);
         hookCalls.clear();
-        SettingsResetHook = RecordReset;
-        SettingsSetHook = RecordSet;
         Boxes().clear();
-        UseWin32IconPlatform();
+        InstallPlatform(&hookRecorder);
     }
     void TearDown() override {
         DestroyWindow(main);
@@ -77,7 +74,7 @@ protected:
 };
 
 TEST_F(SettingsDialogTest, ShowsEverySettingAndCentresOnTheDesktop) {
-    INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(d, IDC_CMDEXE));
         EXPECT_EQ("C:\\work", ItemText(d, IDC_CMDCURDIR));
         EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(d, IDC_WINR));
@@ -114,7 +111,7 @@ TEST_F(SettingsDialogTest, ShowsEverySettingAndCentresOnTheDesktop) {
 }
 
 TEST_F(SettingsDialogTest, EnablingRulesFollowTheirCheckBoxes) {
-    RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         const int background[] = {IDC_BITMAP,  IDC_BMPBROWSE,  IDC_POSTOP, IDC_POSTOP_SPIN, IDC_POSLEFT,
                                   IDC_POSLEFT_SPIN, IDC_RATEY, IDC_RATEY_SPIN, IDC_RATEX, IDC_RATEX_SPIN};
         const int keys[] = {IDC_KEYALT, IDC_KEYCTRL, IDC_KEYSHIFT, IDC_KEYBOX};
@@ -142,7 +139,7 @@ TEST_F(SettingsDialogTest, EnablingRulesFollowTheirCheckBoxes) {
 }
 
 TEST_F(SettingsDialogTest, SpinnersStepWithinTheirLimitsAndRewriteTheBox) {
-    RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         struct Row {
             int box, spinner;
             const char* before;
@@ -179,7 +176,7 @@ TEST_F(SettingsDialogTest, SpinnersStepWithinTheirLimitsAndRewriteTheBox) {
 }
 
 TEST_F(SettingsDialogTest, KeyBoxTakesOneLetterFromAKeyPress) {
-    RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         HWND box = GetDlgItem(d, IDC_KEYBOX);
         SendMessageA(box, WM_KEYDOWN, VK_SHIFT, 0);
         EXPECT_EQ("", ItemText(d, IDC_KEYBOX));
@@ -227,7 +224,7 @@ TEST_F(SettingsDialogTest, OkStopsAtTheFirstFailureWithItsMessageSelectionAndFoc
     for (const Row& r : rows) {
         SettingsStore before = Settings;
         Boxes().clear();
-        INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialog, [&](HWND d) {
+        INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialogProc, [&](HWND d) {
             r.edit(d);
             Click(d, IDC_OK);
             ExpectRefusal(d, r.name, r.text, r.caption, r.focus, r.whole);
@@ -239,7 +236,7 @@ TEST_F(SettingsDialogTest, OkStopsAtTheFirstFailureWithItsMessageSelectionAndFoc
 }
 
 TEST_F(SettingsDialogTest, OkAppliesEverySettingAndResizesTheMainWindow) {
-    INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         Click(d, IDC_CMDEXE);
         SetItemText(d, IDC_CMDCURDIR, "D:\\bin");
         Click(d, IDC_KEYCTRL);
@@ -291,7 +288,7 @@ TEST_F(SettingsDialogTest, OkAppliesEverySettingAndResizesTheMainWindow) {
 }
 
 TEST_F(SettingsDialogTest, HookIsReinstalledOnlyWhenTheTakeoverFlagChanged) {
-    RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         Click(d, IDC_WINR);
         Click(d, IDC_OK);
     });
@@ -301,10 +298,10 @@ TEST_F(SettingsDialogTest, HookIsReinstalledOnlyWhenTheTakeoverFlagChanged) {
     EXPECT_STREQ("1", Settings.WINR);
 
     hookCalls.clear();
-    RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) { Click(d, IDC_OK); });
+    RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) { Click(d, IDC_OK); });
     EXPECT_TRUE(hookCalls.empty());
 
-    RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         Click(d, IDC_WINR);
         Click(d, IDC_OK);
     });
@@ -314,7 +311,7 @@ TEST_F(SettingsDialogTest, HookIsReinstalledOnlyWhenTheTakeoverFlagChanged) {
 
 TEST_F(SettingsDialogTest, CancelEscAndTheCloseBoxChangeNothing) {
     SettingsStore before = Settings;
-    INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialog, [](HWND d) {
+    INT_PTR result = RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
         Click(d, IDC_WINR);
         SetItemText(d, IDC_ROWS, "12");
         SetItemText(d, IDC_PAGETITLE0 + 1, "Changed");

@@ -12,7 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "launcher/common/window.h"
+#include "launcher/dialogs/dialogs.h"
 #include "launcher/shell/shell.h"
+#include "launcher/shell/win32_platform.h"
 
 namespace dialogtest {
 
@@ -90,9 +93,9 @@ inline void RunModal(const std::function<void()>& open, const std::function<void
     KillTimer(NULL, timer);
 }
 
-inline INT_PTR RunDialog(int id, DLGPROC proc, const std::function<void(HWND)>& script) {
+inline INT_PTR RunDialog(int id, DLGPROC proc, const std::function<void(HWND)>& script, LPARAM param = 0) {
     INT_PTR result = 0;
-    RunModal([&] { result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), MainWindow, proc, 0); },
+    RunModal([&] { result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), MainWindow, proc, param); },
              script);
     return result;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "launcher/settings/settings.h"
+#include "launcher/shell/win32_platform.h"
 
 namespace {
 
@@ -42,7 +43,10 @@ class SettingsFile : public testing::Test {
 protected:
     std::string dir = TempFolder();
     std::string ini = dir + "\\setting.ini";
-    void SetUp() override { DeleteFileA(ini.c_str()); }
+    void SetUp() override {
+        InstallWin32Platform();
+        DeleteFileA(ini.c_str());
+    }
     void TearDown() override { DeleteFileA(ini.c_str()); }
 };
 
@@ -107,7 +111,7 @@ TEST_F(SettingsFile, AnUnusablePathGivesDefaultsAndWritesNothing) {
 TEST(ProgramDirectoryTest, IsTheExecutablesFolderWithoutSeparator) {
     char module[MAX_PATH];
     GetModuleFileNameA(NULL, module, sizeof module);
-    char dir[kPathSize];
+    char dir[kTextSize];
     ProgramDirectory(dir, sizeof dir);
     std::string expected(module);
     expected = expected.substr(0, expected.find_last_of('\\'));

@@ -1,9 +1,14 @@
-// Resource numbers shared by the resource script and the code.
+// Resource numbers shared by the resource script and the code. Plain defines: windres reads this too.
 #pragma once
 
 #define IDI_LAUNCHER 101
 #define IDC_HAND_POINT 105
 #define IDC_HAND_FRAME 108
+
+// Controls the program creates itself.
+#define IDC_COMMANDBOX 100
+#define IDC_HOVERLABEL 101
+#define IDC_COMPLETIONLIST 102
 
 // --- Menus and dialogs -------------------------------------------------------------------------
 // Menu 102: popup 0 (Main) and popup 1 (Icon), used by position.
@@ -74,8 +79,35 @@
 #define IDC_RATEY_LABEL 1046
 #define IDC_BACKGROUND_GROUP 1047
 #define IDC_PAGE_GROUP 1049
-#define IDC_PAGETITLE_LABEL0 1049 // label of page n is 1049 + n
-#define IDC_PAGETITLE0 1062       // box of page n is 1062 + n
+// Page n's label is IDC_PAGETITLE_LABEL0 + n and its box IDC_PAGETITLE0 + n.
+#define IDC_PAGETITLE_LABEL0 1049
+#define IDC_PAGETITLE0 1062
+#define IDC_PAGETITLE_LABEL1 1050
+#define IDC_PAGETITLE_LABEL2 1051
+#define IDC_PAGETITLE_LABEL3 1052
+#define IDC_PAGETITLE_LABEL4 1053
+#define IDC_PAGETITLE_LABEL5 1054
+#define IDC_PAGETITLE_LABEL6 1055
+#define IDC_PAGETITLE_LABEL7 1056
+#define IDC_PAGETITLE_LABEL8 1057
+#define IDC_PAGETITLE_LABEL9 1058
+#define IDC_PAGETITLE_LABEL10 1059
+#define IDC_PAGETITLE_LABEL11 1060
+#define IDC_PAGETITLE_LABEL12 1061
+#define IDC_PAGETITLE_LABEL13 1062
+#define IDC_PAGETITLE1 1063
+#define IDC_PAGETITLE2 1064
+#define IDC_PAGETITLE3 1065
+#define IDC_PAGETITLE4 1066
+#define IDC_PAGETITLE5 1067
+#define IDC_PAGETITLE6 1068
+#define IDC_PAGETITLE7 1069
+#define IDC_PAGETITLE8 1070
+#define IDC_PAGETITLE9 1071
+#define IDC_PAGETITLE10 1072
+#define IDC_PAGETITLE11 1073
+#define IDC_PAGETITLE12 1074
+#define IDC_PAGETITLE13 1075
 #define IDC_PAGECOUNT_LABEL 1077
 #define IDC_ICON_GROUP 1079
 #define IDC_ROWS 1081

@@ -1,26 +1,21 @@
 // Dialog 108: shows every setting; OK checks the boxes in order, applies them in memory and
 // resizes the main window. setting.ini itself is written only at close.
-#include "launcher/settings/settings_dialog.h"
-
-#include "hook/zelt_hook.h"
-#include "launcher/board/board_geometry.h"
-#include "launcher/board/icon_table.h"
-#include "launcher/board/paths.h"
 #include "launcher/dialogs/dialogs.h"
-#include "launcher/settings/settings.h"
-#include "launcher/settings/settings_validation.h"
-#include "launcher/shell/shell.h"
 
 #include <cstdio>
 
-int(WINAPI* SettingsResetHook)() = ResetHook;
-int(WINAPI* SettingsSetHook)(HWND window, const char* flag) = SetHook;
+#include "launcher/board/board_geometry.h"
+#include "launcher/common/platform.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/text.h"
+#include "launcher/common/window.h"
+#include "launcher/settings/settings.h"
+#include "launcher/settings/settings_validation.h"
 
 namespace {
 
 WNDPROC keyBoxProc;
 
-const int kTextBuffer = 512;
 const int kPathLimit = 300;
 const int kTitleLimit = 38;
 
@@ -106,7 +101,7 @@ void OnInit(HWND dialog) {
 
     EnableControls(dialog, kCommandControls, 1, FlagOn(Settings.CMDEXE));
     EnableControls(dialog, kKeyControls, 4, FlagOn(Settings.ShortCut));
-    keyBoxProc = (WNDPROC)SetWindowLongA(GetDlgItem(dialog, IDC_KEYBOX), GWL_WNDPROC, (LONG)KeyBoxProc);
+    keyBoxProc = SubclassWindow(GetDlgItem(dialog, IDC_KEYBOX), KeyBoxProc);
 
     SetDlgItemTextA(dialog, IDC_BITMAP, Settings.BitMap);
     SetNumber(dialog, IDC_POSTOP, Settings.BitMapPosCompensationTop);
@@ -120,7 +115,7 @@ void OnInit(HWND dialog) {
     SetNumber(dialog, IDC_ROWS, Settings.IconCountRow);
     SetNumber(dialog, IDC_COLUMNS, Settings.IconCountColumn);
     SetNumber(dialog, IDC_PAGECOUNT, Settings.PageCount);
-    for (int n = 1; n <= kTitleCount; ++n) {
+    for (int n = 1; n <= kMaxPages; ++n) {
         SetDlgItemTextA(dialog, IDC_PAGETITLE0 + n, Settings.Title[n]);
         SendDlgItemMessageA(dialog, IDC_PAGETITLE0 + n, EM_LIMITTEXT, kTitleLimit, 0);
     }
@@ -133,7 +128,7 @@ void OnSpinner(HWND dialog, WPARAM wParam, HWND source) {
     for (const SpinnerRule& rule : kSpinners) {
         if (source != GetDlgItem(dialog, rule.spinner))
             continue;
-        char text[kTextBuffer] = {};
+        char text[kTextSize] = {};
         GetDlgItemTextA(dialog, rule.box, text, sizeof text);
         SpinCode code = LOWORD(wParam) == SB_LINEUP ? kSpinUp : LOWORD(wParam) == SB_LINEDOWN ? kSpinDown : kSpinOther;
         SetNumber(dialog, rule.box, SpinStep(BoxNumber(text), code, rule.lower, rule.upper));
@@ -142,7 +137,7 @@ void OnSpinner(HWND dialog, WPARAM wParam, HWND source) {
 }
 
 void OnBrowse(HWND dialog) {
-    char path[kTextBuffer] = {};
+    char path[kTextSize] = {};
     GetDlgItemTextA(dialog, IDC_BITMAP, path, sizeof path);
     if (BrowseForFile(dialog, kBitmapFilter, path) == 1)
         SetDlgItemTextA(dialog, IDC_BITMAP, path);
@@ -150,10 +145,10 @@ void OnBrowse(HWND dialog) {
 
 // Every box the checks and the apply steps read, as texts.
 struct FormTexts {
-    char keyBox[kTextBuffer], bitmap[kTextBuffer], posTop[kTextBuffer], posLeft[kTextBuffer];
-    char rateY[kTextBuffer], rateX[kTextBuffer], rows[kTextBuffer], columns[kTextBuffer], pages[kTextBuffer];
-    char titles[kTitleCount][kTextBuffer];
-    char curDir[kTextBuffer];
+    char keyBox[kTextSize], bitmap[kTextSize], posTop[kTextSize], posLeft[kTextSize];
+    char rateY[kTextSize], rateX[kTextSize], rows[kTextSize], columns[kTextSize], pages[kTextSize];
+    char titles[kMaxPages][kTextSize];
+    char curDir[kTextSize];
 };
 FormTexts texts;
 
@@ -166,9 +161,9 @@ void ReadForm(HWND dialog, SettingsForm& form) {
                  {IDC_ROWS, texts.rows}, {IDC_COLUMNS, texts.columns}, {IDC_PAGECOUNT, texts.pages},
                  {IDC_CMDCURDIR, texts.curDir}};
     for (auto& b : boxes)
-        GetDlgItemTextA(dialog, b.id, b.text, kTextBuffer);
-    for (int n = 1; n <= kTitleCount; ++n)
-        GetDlgItemTextA(dialog, IDC_PAGETITLE0 + n, texts.titles[n - 1], kTextBuffer);
+        GetDlgItemTextA(dialog, b.id, b.text, kTextSize);
+    for (int n = 1; n <= kMaxPages; ++n)
+        GetDlgItemTextA(dialog, IDC_PAGETITLE0 + n, texts.titles[n - 1], kTextSize);
     form.shortcut = IsDlgButtonChecked(dialog, IDC_SHORTCUT) == BST_CHECKED;
     form.keyBox = texts.keyBox;
     form.showBitmap = IsDlgButtonChecked(dialog, IDC_DSPBMP) == BST_CHECKED;
@@ -177,7 +172,7 @@ void ReadForm(HWND dialog, SettingsForm& form) {
     form.posLeft = texts.posLeft;
     form.rateY = texts.rateY;
     form.rateX = texts.rateX;
-    for (int n = 0; n < kTitleCount; ++n)
+    for (int n = 0; n < kMaxPages; ++n)
         form.titles[n] = texts.titles[n];
     form.rows = texts.rows;
     form.columns = texts.columns;
@@ -223,7 +218,7 @@ void StoreCheck(HWND dialog, int id, char* flag) {
 }
 
 void Apply(HWND dialog) {
-    CopyText(Settings.CMDCURDIR, kPathSize, texts.curDir);
+    CopyText(Settings.CMDCURDIR, kTextSize, texts.curDir);
     StoreCheck(dialog, IDC_KEYALT, Settings.ActiveKeyAlt);
     StoreCheck(dialog, IDC_KEYCTRL, Settings.ActiveKeyCtrl);
     StoreCheck(dialog, IDC_KEYSHIFT, Settings.ActiveKeyShift);
@@ -233,9 +228,10 @@ void Apply(HWND dialog) {
 
     char winr[2];
     StoreCheck(dialog, IDC_WINR, winr);
+    HWND mainWindow = GetWindow(dialog, GW_OWNER);
     if (lstrcmpA(winr, Settings.WINR) != 0) {
-        SettingsResetHook();
-        SettingsSetHook(MainWindow, winr);
+        ThePlatform().ResetHook();
+        ThePlatform().SetHook(mainWindow, winr);
     }
     lstrcpyA(Settings.WINR, winr);
     StoreCheck(dialog, IDC_SHORTCUT, Settings.ShortCut);
@@ -245,10 +241,10 @@ void Apply(HWND dialog) {
     Settings.BitMapRateY = BoxNumber(texts.rateY);
     Settings.BitMapRateX = BoxNumber(texts.rateX);
     StoreCheck(dialog, IDC_DSPBMP, Settings.DSPBMP);
-    CopyText(Settings.BitMap, kPathSize, texts.bitmap);
+    CopyText(Settings.BitMap, kTextSize, texts.bitmap);
 
-    for (int n = 1; n <= kTitleCount; ++n)
-        CopyText(Settings.Title[n], kPathSize, texts.titles[n - 1]);
+    for (int n = 1; n <= kMaxPages; ++n)
+        CopyText(Settings.Title[n], kTextSize, texts.titles[n - 1]);
 
     StoreCheck(dialog, IDC_ICONRECT, Settings.ICONRECT);
     Settings.IconCountRow = BoxNumber(texts.rows);
@@ -256,15 +252,15 @@ void Apply(HWND dialog) {
     Settings.PageCount = BoxNumber(texts.pages);
 
     RECT r;
-    GetWindowRect(MainWindow, &r);
-    MoveWindow(MainWindow, r.left, r.top, BoardWindowWidth(Settings.IconCountColumn),
+    GetWindowRect(mainWindow, &r);
+    MoveWindow(mainWindow, r.left, r.top, BoardWindowWidth(Settings.IconCountColumn),
                BoardWindowHeight(Settings.IconCountRow), TRUE);
 }
 
 void OnOk(HWND dialog) {
     SettingsForm form;
     ReadForm(dialog, form);
-    SettingsFailure failure = ValidateSettings(form, PathExists);
+    SettingsFailure failure = ValidateSettings(form);
     if (failure.problem != SettingsProblem::None) {
         ReportFailure(dialog, failure);
         return;
@@ -275,7 +271,7 @@ void OnOk(HWND dialog) {
 
 } // namespace
 
-INT_PTR CALLBACK SettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         OnInit(dialog);
@@ -304,4 +300,8 @@ INT_PTR CALLBACK SettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     }
     return FALSE;
+}
+
+INT_PTR SettingsDialog(HWND owner) {
+    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_SETTINGS), owner, SettingsDialogProc, 0);
 }

@@ -2,7 +2,7 @@
 // showing image i. The one rule for image lists handed to them: neither list view shares its lists
 // (no LVS_SHAREIMAGELISTS), so a list view destroys the list it holds when it is destroyed, and
 // whoever replaces a list destroys the one replaced. Each list is thus released exactly once.
-#include "launcher/shell/shell.h"
+#include "launcher/common/list_view.h"
 
 void SetListImages(HWND listView, int kind, HIMAGELIST images) {
     HIMAGELIST replaced = (HIMAGELIST)SendMessageA(listView, LVM_SETIMAGELIST, kind, (LPARAM)images);

@@ -1,8 +1,10 @@
-#include "launcher/board/paths.h"
+#include "launcher/common/paths.h"
 
+#include <cstdio>
 #include <cstring>
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+#include "launcher/common/platform.h"
+#include "launcher/common/text.h"
 
 namespace {
 
@@ -41,31 +43,14 @@ PathParts SplitPath(const char* path) {
 }
 
 void CopyRange(char* out, const char* path, int from, int to) {
-    char piece[kPathBuffer];
-    int n = to - from < kPathBuffer - 1 ? to - from : kPathBuffer - 1;
+    char piece[kTextSize];
+    int n = to - from < kTextSize - 1 ? to - from : kTextSize - 1;
     std::memcpy(piece, path + from, n);
     piece[n] = '\0';
-    CopyText(out, kPathBuffer, piece);
+    CopyText(out, kTextSize, piece);
 }
 
 } // namespace
-
-void CopyText(char* out, int size, const char* text) {
-    if (size <= 0)
-        return;
-    int i = 0;
-    while (text[i] != '\0') {
-        int width = IsLeadByte((unsigned char)text[i]) ? 2 : 1;
-        if (width == 2 && text[i + 1] == '\0')
-            break; // a lead byte without its trail byte is no character
-        if (i + width > size - 1)
-            break;
-        for (int k = 0; k < width; k++)
-            out[i + k] = text[i + k];
-        i += width;
-    }
-    out[i] = '\0';
-}
 
 void PathDirectory(char* out, const char* path) {
     PathParts parts = SplitPath(path);
@@ -82,4 +67,35 @@ void PathFileName(char* out, const char* path) {
 void PathBaseName(char* out, const char* path) {
     PathParts parts = SplitPath(path);
     CopyRange(out, path, parts.directoryEnd, parts.extension);
+}
+
+bool JoinPath(char* out, int size, const char* directory, const char* name) {
+    int written = std::snprintf(out, size, "%s\\%s", directory, name);
+    if (written < 0 || written >= size) {
+        out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+bool PathExists(const char* path) {
+    if (path[0] == '\0')
+        return false;
+    if (ThePlatform().FindFile(path))
+        return true;
+    size_t length = std::strlen(path);
+    // A trailing '\' that is the trail byte of a character is no separator.
+    bool trailingSeparator = false;
+    for (size_t i = 0; i < length; i++) {
+        if (IsLeadByte((unsigned char)path[i]) && i + 1 < length) {
+            i++;
+            continue;
+        }
+        trailingSeparator = (path[i] == '\\') && i == length - 1;
+    }
+    if (!trailingSeparator)
+        return false;
+    char directory[kTextSize];
+    PathDirectory(directory, path);
+    return directory[0] != '\0' && ThePlatform().FindFile(directory);
 }

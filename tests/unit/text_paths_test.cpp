@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "launcher/board/paths.h"
+#include "launcher/common/paths.h"
+#include "launcher/common/text.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ class PathSplitting : public testing::TestWithParam<PathCase> {};
 
 TEST_P(PathSplitting, SplitsLikeTheCommandLineOfTheSystem) {
     const PathCase& c = GetParam();
-    char out[kPathBuffer];
+    char out[kTextSize];
     PathDirectory(out, c.path.c_str());
     EXPECT_EQ(out, c.directory);
     PathFileName(out, c.path.c_str());
@@ -61,7 +62,7 @@ TEST(CopyText, CutsAtACharacterBoundary) {
 
 TEST(CopyText, LongPathsStayWithinTheBuffer) {
     std::string deep = "C:\\" + std::string(600, 'd') + "\\" + std::string(300, 'f') + ".txt";
-    char out[kPathBuffer];
+    char out[kTextSize];
     PathDirectory(out, deep.c_str());
     EXPECT_EQ(std::string(out).size(), 511u);
     PathFileName(out, deep.c_str());

@@ -1,0 +1,67 @@
+// Everything the launcher's decisions need from Windows, behind one interface: files, the profile
+// functions, icons, shell execution, message boxes, the command box and windows, and the hook
+// library. The program installs the Win32 implementation once in WinMain; each test installs its
+// own fake. Every operation has a harmless default, so a fake overrides only what its test watches.
+#pragma once
+
+// An icon handle (HICON) as the Win32-free code sees it.
+typedef void* IconHandle;
+// A window handle (HWND) as the Win32-free code sees it.
+typedef void* WindowHandle;
+
+struct Platform {
+    // --- Files
+    // FindFirstFileA succeeds on the path.
+    virtual bool FindFile(const char* path);
+    // Replaces target with the completely written file source; false when that failed.
+    virtual bool ReplaceFileWith(const char* source, const char* target);
+
+    // --- Private-profile files (Get/WritePrivateProfileStringA)
+    // Copies at most size - 1 characters of the value (or of def when the key is missing) and a 0.
+    virtual void ReadProfile(const char* file, const char* section, const char* key, const char* def, char* out,
+                             int size);
+    virtual void WriteProfile(const char* file, const char* section, const char* key, const char* value);
+
+    // --- Icons
+    // ExtractIconExA's large icon at index, or 0.
+    virtual IconHandle ExtractFileIcon(const char* path, int index);
+    // ExtractAssociatedIconA with the index as its 16-bit in/out value, or 0.
+    virtual IconHandle ExtractAssociated(const char* path, int index);
+    // The program's own icon (resource 101), shared and owned by the system: never destroyed.
+    virtual IconHandle ResourceIcon();
+    virtual void DestroyIconHandle(IconHandle icon);
+    // ExtractIconExA(path, -1, ...): how many icons the file holds.
+    virtual int CountFileIcons(const char* path);
+
+    // --- Shell execution
+    virtual void WindowsFolder(char* out, int size);
+    virtual void ChangeDirectory(const char* path);
+    // Opens file with the verb "open" (parameters NULL for none); the shell's result, > 32 on success.
+    virtual int ShellOpen(const char* file, const char* parameters);
+
+    // --- Message boxes
+    // An error box with its OK button and no owner; returns when the user has closed it.
+    virtual void ShowError(const char* message, const char* caption);
+
+    // --- The command box and the launcher's windows
+    // Copies at most size - 1 bytes of the box text and a 0; returns the number of bytes copied.
+    virtual int ReadBoxText(char* out, int size);
+    virtual void SetBoxText(const char* text);
+    // end -1 selects to the end of the text.
+    virtual void SelectBoxText(int start, int end);
+    virtual void FocusBox();
+    virtual void HideMainWindow();
+    virtual void ShowMainWindow();
+    virtual void HideHoverLabel();
+
+    // --- The hook library (SetHook and ResetHook of ZeltHook.dll)
+    virtual void SetHook(WindowHandle launcher, const char* flag);
+    virtual void ResetHook();
+
+    virtual ~Platform() = default;
+};
+
+// Installs the platform every later call goes to; the program and each test call it first.
+void InstallPlatform(Platform* platform);
+// The installed platform; a do-nothing one until something is installed.
+Platform& ThePlatform();

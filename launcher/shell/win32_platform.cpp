@@ -1,0 +1,97 @@
+#include "launcher/shell/win32_platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "hook/zelt_hook.h"
+#include "launcher/board/hover_label.h"
+#include "launcher/command/command_box.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
+
+bool Win32Platform::FindFile(const char* path) {
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(path, &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    return true;
+}
+
+bool Win32Platform::ReplaceFileWith(const char* source, const char* target) {
+    return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void Win32Platform::ReadProfile(const char* file, const char* section, const char* key, const char* def, char* out,
+                                int size) {
+    // An unusable path (too long for the program folder) leaves every value at its default.
+    if (file[0] == '\0') {
+        lstrcpynA(out, def, size);
+        return;
+    }
+    GetPrivateProfileStringA(section, key, def, out, size, file);
+}
+
+void Win32Platform::WriteProfile(const char* file, const char* section, const char* key, const char* value) {
+    if (file[0] != '\0')
+        WritePrivateProfileStringA(section, key, value, file);
+}
+
+IconHandle Win32Platform::ExtractFileIcon(const char* path, int index) {
+    HICON large = NULL;
+    // On failure the output handle may hold junk: trust it only when one icon was extracted.
+    if (ExtractIconExA(path, index, &large, NULL, 1) == 0)
+        return 0;
+    return large;
+}
+
+IconHandle Win32Platform::ExtractAssociated(const char* path, int index) {
+    char copy[MAX_PATH + 1];
+    lstrcpynA(copy, path, sizeof copy); // the call may write the icon's own file name back
+    WORD i = (WORD)index;
+    return ExtractAssociatedIconA(programInstance, copy, &i);
+}
+
+IconHandle Win32Platform::ResourceIcon() { return LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER)); }
+
+void Win32Platform::DestroyIconHandle(IconHandle icon) { DestroyIcon((HICON)icon); }
+
+int Win32Platform::CountFileIcons(const char* path) {
+    UINT n = ExtractIconExA(path, -1, NULL, NULL, 0);
+    return n == (UINT)-1 ? 0 : (int)n; // Wine answers a missing file with -1, not 0
+}
+
+void Win32Platform::WindowsFolder(char* out, int size) { GetWindowsDirectoryA(out, size); }
+
+void Win32Platform::ChangeDirectory(const char* path) { SetCurrentDirectoryA(path); }
+
+int Win32Platform::ShellOpen(const char* file, const char* parameters) {
+    return (int)(INT_PTR)ShellExecuteA(NULL, "open", file, parameters, NULL, SW_SHOWNORMAL);
+}
+
+void Win32Platform::ShowError(const char* message, const char* caption) {
+    MessageBoxA(NULL, message, caption, MB_ICONERROR | MB_OK);
+}
+
+int Win32Platform::ReadBoxText(char* out, int size) { return GetWindowTextA(CommandBox, out, size); }
+
+void Win32Platform::SetBoxText(const char* text) { SendMessageA(CommandBox, WM_SETTEXT, 0, (LPARAM)text); }
+
+void Win32Platform::SelectBoxText(int start, int end) { SendMessageA(CommandBox, EM_SETSEL, start, end); }
+
+void Win32Platform::FocusBox() { SetFocus(CommandBox); }
+
+void Win32Platform::HideMainWindow() { ShowWindow(GetParent(CommandBox), SW_HIDE); }
+
+void Win32Platform::ShowMainWindow() { ShowWindow(GetParent(CommandBox), SW_SHOW); }
+
+void Win32Platform::HideHoverLabel() { ::HideHoverLabel(); }
+
+void Win32Platform::SetHook(WindowHandle launcher, const char* flag) { ::SetHook((HWND)launcher, flag); }
+
+void Win32Platform::ResetHook() { ::ResetHook(); }
+
+void InstallWin32Platform() {
+    static Win32Platform platform;
+    InstallPlatform(&platform);
+}
