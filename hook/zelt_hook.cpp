@@ -24,13 +24,14 @@ SharedHookData sharedData __attribute__((section("MY_DATA"), shared)) = {};
 
 static HINSTANCE moduleHandle;
 
-static const char kRunDialogClass[] = "#32770";
-static const char kRunDialogTitle[] = "ファイル名を指定して実行";
+// Wide, so the Japanese title is matched whatever the system's code page.
+static const wchar_t kRunDialogClass[] = L"#32770";
+static const wchar_t kRunDialogTitle[] = L"ファイル名を指定して実行";
 
 static LRESULT CALLBACK RunDialogHookProc(int code, WPARAM first, LPARAM second) {
     if (code == HCBT_CREATEWND) {
         // Any window creation anywhere is a chance to catch a Run dialog that is already open.
-        HWND runDialog = FindWindowA(kRunDialogClass, kRunDialogTitle);
+        HWND runDialog = FindWindowW(kRunDialogClass, kRunDialogTitle);
         if (runDialog != NULL) {
             SetWindowPos(runDialog, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
             SendMessageA(runDialog, WM_CLOSE, 0, 0);
@@ -46,7 +47,7 @@ extern "C" int WINAPI SetHook(HWND window, const char* flag) {
     if (TakeoverRequested(sharedData.takeoverFlag)) {
         sharedData.hookHandle = SetWindowsHookExA(WH_CBT, RunDialogHookProc, moduleHandle, 0);
         if (sharedData.hookHandle == NULL)
-            MessageBoxA(NULL, "フックに失敗しました", "フック開始エラー", MB_ICONERROR);
+            MessageBoxW(NULL, L"フックに失敗しました", L"フック開始エラー", MB_ICONERROR);
     }
     sharedData.launcherWindow = window;
     return 0;
@@ -58,7 +59,7 @@ extern "C" int WINAPI ResetHook() {
     if (UnhookWindowsHookEx(sharedData.hookHandle))
         sharedData.hookHandle = NULL;
     else
-        MessageBoxA(NULL, "フック解除に失敗しました", "フック解除エラー", MB_ICONERROR);
+        MessageBoxW(NULL, L"フック解除に失敗しました", L"フック解除エラー", MB_ICONERROR);
     return 0;
 }
 

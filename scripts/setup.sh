@@ -68,7 +68,10 @@ if ! /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
     /lib/ld-linux.so.2 --help >/dev/null 2>&1 || { echo "setup: 32-bit programs still cannot run" >&2; exit 1; }
 fi
 
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-    echo "setup: generating ja_JP.UTF-8"
-    $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-fi
+# Japanese for the launcher; Western for the tests that run it on another code page.
+for loc in ja_JP en_US; do
+    if ! locale -a 2>/dev/null | grep -qix "$loc.utf8"; then
+        echo "setup: generating $loc.UTF-8"
+        $SUDO localedef -i $loc -f UTF-8 $loc.UTF-8
+    fi
+done

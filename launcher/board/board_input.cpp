@@ -39,15 +39,35 @@ PointerHits HitTest(HWND window) { return PointerHits{HitTestCell(window), HitTe
 void MoveToPage(HWND window, const CellHit& from, int page) {
     int slot = LastFreeSlotOfPage(IconTable, page, Settings.IconCountRow, Settings.IconCountColumn);
     if (slot == 0) {
-        MessageBoxA(window, "アイコンの移動に失敗しました。\n送り先のページには空きがありません。", "送りエラー",
+        MessageBoxW(window, L"アイコンの移動に失敗しました。\n送り先のページには空きがありません。", L"送りエラー",
                     MB_ICONERROR);
         return;
     }
     SwapSlots(from.slot, slot);
-    char text[kTextSize + 64];
-    wsprintfA(text, "\"%s\"に移動しました。", Settings.Title[page]);
-    MessageBoxA(window, text, "情報", MB_ICONINFORMATION);
+    wchar_t title[kTextSize];
+    WidenText(Settings.Title[page], title, kTextSize);
+    wchar_t text[kTextSize + 64];
+    wsprintfW(text, L"\"%s\"に移動しました。", title);
+    MessageBoxW(window, text, L"情報", MB_ICONINFORMATION);
     InvalidateCell(window, from.cellRect);
+}
+
+void RegisterDrop(HWND window, const CellHit& cell, const wchar_t* wide) {
+    char path[kTextSize];
+    if (!NarrowPath(wide, path, kTextSize)) {
+        MessageBoxW(window,
+                    L"このファイルの名前にはこのシステムで使えない文字が含まれ、短い名前もないため、登録できません。",
+                    L"登録エラー", MB_ICONERROR);
+        return;
+    }
+    char shown[kTextSize];
+    NarrowShown(wide, shown, kTextSize);
+    if (shown[0] == '\0')
+        lstrcpynA(shown, path, kTextSize); // too long to show: the short form names it
+    // The failure value INVALID_FILE_ATTRIBUTES has the directory bit set as well.
+    bool isFolder = (GetFileAttributesW(wide) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    RegisterDroppedPath(cell.slot, path, isFolder, BoardSlotCount(Settings), shown);
+    InvalidateCell(window, cell.cellRect);
 }
 
 } // namespace
@@ -141,15 +161,13 @@ void OnLeftButtonUp(HWND window) {
 }
 
 void DropFile(HWND window, HDROP drop) {
-    char path[kTextSize] = "";
-    if (DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0) == 1 && DragQueryFileA(drop, 0, path, kTextSize - 1) > 0) {
+    // Asked wide: the ANSI query gives '?' for characters the code page has no place for, and such a
+    // path could never be opened.
+    wchar_t wide[kTextSize] = L"";
+    if (DragQueryFileW(drop, 0xFFFFFFFF, NULL, 0) == 1 && DragQueryFileW(drop, 0, wide, kTextSize - 1) > 0) {
         CellHit cell = HitTestCell(window);
-        if (cell.slot != 0 && IconTable[cell.slot].icon == nullptr) {
-            // The failure value INVALID_FILE_ATTRIBUTES has the directory bit set as well.
-            bool isFolder = (GetFileAttributesA(path) & FILE_ATTRIBUTE_DIRECTORY) != 0;
-            RegisterDroppedPath(cell.slot, path, isFolder, BoardSlotCount(Settings));
-            InvalidateCell(window, cell.cellRect);
-        }
+        if (cell.slot != 0 && IconTable[cell.slot].icon == nullptr)
+            RegisterDrop(window, cell, wide);
     }
     DragFinish(drop);
 }

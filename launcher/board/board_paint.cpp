@@ -1,6 +1,7 @@
 // Painting the board: face, background picture, border, page buttons, icons, grid and title.
 #include "launcher/board/board.h"
 #include "launcher/board/icon_table.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 #include "launcher/settings/settings_window.h"
 
@@ -139,14 +140,18 @@ void DrawTitle(HDC dc, Size w) {
     int page = Settings.NowPage;
     if (page < 1 || page > kMaxPages)
         return;
-    const char* title = Settings.Title[page];
-    HFONT font = CreateFontA(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN, "ＭＳ 明朝");
+    // The title is the user's text in the system code page; drawn wide, it reads right whatever
+    // character set the font was asked for.
+    wchar_t title[kTextSize];
+    WidenText(Settings.Title[page], title, kTextSize);
+    int length = lstrlenW(title);
+    HFONT font = CreateFontW(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ 明朝");
     HGDIOBJ oldFont = SelectObject(dc, font);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour = SetTextColor(dc, kTitle);
     SIZE extent = {0, 0};
-    GetTextExtentPoint32A(dc, title, lstrlenA(title), &extent);
+    GetTextExtentPoint32W(dc, title, length, &extent);
     int x = w.width / 2 - extent.cx / 2;
     HPEN pen = CreatePen(PS_SOLID, 2, kTitle);
     HBRUSH brush = CreateSolidBrush(kBanner);
@@ -157,7 +162,7 @@ void DrawTitle(HDC dc, Size w) {
     SelectObject(dc, oldPen);
     DeleteObject(brush);
     DeleteObject(pen);
-    TextOutA(dc, x, 8, title, lstrlenA(title));
+    TextOutW(dc, x, 8, title, length);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);

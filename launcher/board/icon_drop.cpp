@@ -25,14 +25,14 @@ void MakeCommandUnique(const IconEntry* table, int slotCount, char* command, int
     }
 }
 
-void RegisterDroppedPath(int slot, const char* path, bool isFolder, int slotCount) {
+void RegisterDroppedPath(int slot, const char* path, bool isFolder, int slotCount, const char* shownName) {
     if (slot < 1 || slot > kSlotCount)
         return;
     IconEntry& entry = IconTable[slot];
     CopyText(entry.filePath, sizeof entry.filePath, path);
     CopyText(entry.iconPath, sizeof entry.iconPath, path);
     char fileName[kTextSize];
-    PathFileName(fileName, path);
+    PathFileName(fileName, shownName != nullptr ? shownName : path);
     CopyText(entry.name, sizeof entry.name, fileName);
     char command[kTextSize];
     if (isFolder)

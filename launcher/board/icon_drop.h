@@ -9,5 +9,6 @@ void MakeCommandUnique(const IconEntry* table, int slotCount, char* command, int
 
 // Fills the free slot of IconTable from the dropped path: the file name as its name, the base name
 // (a folder's whole name) as its command, made unique over slots 1..slotCount, the path's folder as
-// its working folder, and the file's first icon.
-void RegisterDroppedPath(int slot, const char* path, bool isFolder, int slotCount);
+// its working folder, and the file's first icon. shownName, when given, is the file name as the
+// user knows it, for a path that had to be given in its short form.
+void RegisterDroppedPath(int slot, const char* path, bool isFolder, int slotCount, const char* shownName = nullptr);

@@ -30,7 +30,7 @@ int SaveIcons(WindowHandle owner) {
         return 0;
     // The old file is still there. A box at log-off would hold up Windows, so then stay silent.
     if (GetSystemMetrics(SM_SHUTTINGDOWN) == 0)
-        MessageBoxA((HWND)owner, "アイコンの設定(icons.dat)を保存できませんでした。\n以前の内容が残っています。",
-                    "保存エラー", MB_ICONERROR);
+        MessageBoxW((HWND)owner, L"アイコンの設定(icons.dat)を保存できませんでした。\n以前の内容が残っています。",
+                    L"保存エラー", MB_ICONERROR);
     return 0;
 }

@@ -49,11 +49,6 @@ int ShellRun(const char* text);
 // longer than kTextSize - 1 bytes is never cut and run as something else.
 void RunCommandText(const IconEntry* table, const SettingsStore& settings);
 
-// The not-found message for a typed text, cut to size bytes; its length as snprintf counts it.
-int FormatNotFound(char* out, int size, const char* text);
-// Room for the not-found message of any text that RunCommandText resolves.
-const int kNotFoundSize = 160 + kTextSize;
-
 // --- Key rules of the box
 // The virtual-key codes the box reacts to (the values of VK_BACK ... VK_DELETE).
 const int kKeyBack = 0x08;

@@ -40,8 +40,8 @@ const int kVisibleRowsBelowTop = 5;
 const UINT kFocusedSelected = LVIS_FOCUSED | LVIS_SELECTED;
 
 HFONT CreateCommandFont() {
-    return CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                       FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+    return CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
+                       FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
 }
 
 HINSTANCE Instance() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }

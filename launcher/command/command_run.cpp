@@ -1,25 +1,11 @@
 // What Enter in the command box does: an alias opens its icon's target, anything else may go to the
 // shell, and what cannot be started ends in the not-found box.
-#include <cstdio>
 #include <cstring>
 
 #include "launcher/command/command.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/platform.h"
 #include "launcher/common/text.h"
-
-namespace {
-
-const char kNotFoundFormat[] =
-    "'%s' が見つかりません。名前を正しく入力したかどうかを確認してから、やりなおしてください";
-static_assert(sizeof kNotFoundFormat - 2 + kTextSize - 1 <= kNotFoundSize,
-              "the not-found message of the longest text must fit");
-
-} // namespace
-
-int FormatNotFound(char* out, int size, const char* text) {
-    return std::snprintf(out, size, kNotFoundFormat, text);
-}
 
 int ShellRun(const char* text) {
     char program[kTextSize];
@@ -66,9 +52,7 @@ void RunCommandText(const IconEntry* table, const SettingsStore& settings) {
     }
     char shown[kTextSize];
     CopyText(shown, sizeof shown, text);
-    char message[kNotFoundSize];
-    FormatNotFound(message, sizeof message, shown);
-    platform.ShowError(message, shown);
+    platform.ShowNotFound(shown);
     platform.SelectBoxText(0, tooLong ? -1 : length);
     platform.ShowMainWindow();
     platform.FocusBox();

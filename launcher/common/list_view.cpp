@@ -11,13 +11,13 @@ void SetListImages(HWND listView, int kind, HIMAGELIST images) {
 }
 
 void InsertNameColumn(HWND listView, int width) {
-    LVCOLUMNA column = {};
+    LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
     column.cx = width;
-    column.pszText = const_cast<char*>("名前");
+    column.pszText = const_cast<wchar_t*>(L"名前");
     column.iSubItem = 0;
-    SendMessageA(listView, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+    SendMessageW(listView, LVM_INSERTCOLUMNW, 0, (LPARAM)&column);
 }
 
 void InsertImageItem(HWND listView, int index, const char* text) {

@@ -28,7 +28,7 @@ void Platform::WindowsFolder(char* out, int size) {
 }
 void Platform::ChangeDirectory(const char*) {}
 int Platform::ShellOpen(const char*, const char*) { return 0; }
-void Platform::ShowError(const char*, const char*) {}
+void Platform::ShowNotFound(const char*) {}
 int Platform::ReadBoxText(char* out, int size) {
     if (size > 0)
         out[0] = '\0';

@@ -40,8 +40,9 @@ struct Platform {
     virtual int ShellOpen(const char* file, const char* parameters);
 
     // --- Message boxes
-    // An error box with its OK button and no owner; returns when the user has closed it.
-    virtual void ShowError(const char* message, const char* caption);
+    // The box that says a typed text was not found, with the text (bytes of the system code page) as
+    // its caption and in its message; returns when the user has closed it.
+    virtual void ShowNotFound(const char* text);
 
     // --- The command box and the launcher's windows
     // Copies at most size - 1 bytes of the box text and a 0; returns the number of bytes copied.

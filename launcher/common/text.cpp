@@ -1,6 +1,35 @@
 #include "launcher/common/text.h"
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+const unsigned char kLeadBytes932[kLeadByteRangesSize] = {0x81, 0x9F, 0xE0, 0xFC};
+const unsigned char kLeadBytes936[kLeadByteRangesSize] = {0x81, 0xFE};
+const unsigned char kLeadBytes949[kLeadByteRangesSize] = {0x81, 0xFE};
+const unsigned char kLeadBytes950[kLeadByteRangesSize] = {0x81, 0xFE};
+const unsigned char kLeadBytes1252[kLeadByteRangesSize] = {};
+
+namespace {
+
+struct LeadByteTable {
+    bool lead[256];
+};
+
+constexpr LeadByteTable TableOf(const unsigned char* ranges) {
+    LeadByteTable t{};
+    for (int i = 0; i + 1 < kLeadByteRangesSize && (ranges[i] != 0 || ranges[i + 1] != 0); i += 2) {
+        for (int c = ranges[i]; c <= ranges[i + 1] && c < 256; c++)
+            t.lead[c] = true;
+    }
+    return t;
+}
+
+constexpr unsigned char kShiftJis[kLeadByteRangesSize] = {0x81, 0x9F, 0xE0, 0xFC};
+// Shift-JIS until the program has asked the system, so code run before that behaves as it always did.
+LeadByteTable table = TableOf(kShiftJis);
+
+} // namespace
+
+void UseLeadBytes(const unsigned char* ranges) { table = TableOf(ranges); }
+
+bool IsLeadByte(unsigned char c) { return table.lead[c]; }
 
 void CopyText(char* out, int size, const char* text) {
     if (size <= 0)

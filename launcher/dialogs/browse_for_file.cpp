@@ -1,26 +1,36 @@
-// The open-file routine of the registration and settings dialogs.
+// The open-file routine of the registration and settings dialogs. The dialog runs wide, so its
+// Japanese filter names read right on every system; the chosen path comes back in the system code
+// page, as the files keep it.
 #include "launcher/dialogs/dialogs.h"
 
 #include <commdlg.h>
 
 #include "launcher/common/limits.h"
+#include "launcher/common/window.h"
 
-const char kIconFileFilter[] = "ｱｲｺﾝ (*.ico;*.dll;*.exe)\0*.ico;*.dll;*.exe\0";
-const char kBitmapFilter[] = "ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)\0*.bmp\0";
+const wchar_t kIconFileFilter[] = L"ｱｲｺﾝ (*.ico;*.dll;*.exe)\0*.ico;*.dll;*.exe\0";
+const wchar_t kBitmapFilter[] = L"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)\0*.bmp\0";
 
-BOOL BrowseForFile(HWND owner, const char* filter, char* path) {
-    char file[kTextSize] = {};
-    OPENFILENAMEA ofn = {};
+BOOL BrowseForFile(HWND owner, const wchar_t* filter, char* path) {
+    wchar_t file[kTextSize] = {};
+    wchar_t folder[kTextSize];
+    WidenText(path, folder, kTextSize);
+    OPENFILENAMEW ofn = {};
     // The pre-Windows-2000 size, which every version of the dialog accepts.
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filter;
     ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrInitialDir = path;
+    ofn.nMaxFile = kTextSize;
+    ofn.lpstrInitialDir = folder;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    BOOL chosen = GetOpenFileNameA(&ofn);
-    if (chosen == 1)
-        lstrcpynA(path, file, kTextSize);
+    BOOL chosen = GetOpenFileNameW(&ofn);
+    if (chosen != 1)
+        return chosen;
+    char narrow[kTextSize];
+    // A name the code page cannot hold comes back in its short form; without one it cannot be kept.
+    if (!NarrowPath(file, narrow, kTextSize))
+        return FALSE;
+    lstrcpynA(path, narrow, kTextSize);
     return chosen;
 }

@@ -18,10 +18,11 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 INT_PTR SettingsDialog(HWND owner);
 
 // The two filters, double-NUL-terminated pairs.
-extern const char kIconFileFilter[];
-extern const char kBitmapFilter[];
-// GetOpenFileNameA opened at the folder held in path (kTextSize bytes); on 1 path holds the chosen file.
-BOOL BrowseForFile(HWND owner, const char* filter, char* path);
+extern const wchar_t kIconFileFilter[];
+extern const wchar_t kBitmapFilter[];
+// The open-file dialog opened at the folder held in path (kTextSize bytes); on 1 path holds the chosen
+// file in the system code page (its short form when the code page cannot hold its name).
+BOOL BrowseForFile(HWND owner, const wchar_t* filter, char* path);
 
 // Program and version texts of the About box.
 const char kProgramName[] = "ZeltLauncher";

@@ -93,32 +93,32 @@ void OnItemChanged(HWND dialog) {
     RedrawPreview(dialog);
 }
 
-const char* ProblemMessage(IconProblem problem) {
+const wchar_t* ProblemMessage(IconProblem problem) {
     switch (problem) {
     case IconProblem::QuestionMark:
-        return "'?'は使えないんですよ";
+        return L"'?'は使えないんですよ";
     case IconProblem::LinkMissing:
-        return "リンク先が存在しません";
+        return L"リンク先が存在しません";
     case IconProblem::WorkDirMissing:
-        return "作業フォルダが存在しません";
+        return L"作業フォルダが存在しません";
     case IconProblem::IconFileMissing:
-        return "アイコンパスが存在しません";
+        return L"アイコンパスが存在しません";
     case IconProblem::DuplicateCommand:
-        return "すでに登録されているコマンドです";
+        return L"すでに登録されているコマンドです";
     case IconProblem::None:
         break;
     }
-    return "";
+    return L"";
 }
 
-const char* ProblemCaption(IconProblem problem) {
+const wchar_t* ProblemCaption(IconProblem problem) {
     switch (problem) {
     case IconProblem::QuestionMark:
-        return "ごめんなさい";
+        return L"ごめんなさい";
     case IconProblem::DuplicateCommand:
-        return "重複エラー";
+        return L"重複エラー";
     default:
-        return "存在エラー";
+        return L"存在エラー";
     }
 }
 
@@ -144,7 +144,7 @@ void OnOk(HWND dialog) {
     IconForm form{title, link, workDir, iconFile, storedCommand, editedSlot, IconTable, BoardSlotCount(Settings)};
     IconFailure failure = ValidateIconForm(form);
     if (failure.problem != IconProblem::None) {
-        MessageBoxA(dialog, ProblemMessage(failure.problem), ProblemCaption(failure.problem), MB_OK | MB_ICONERROR);
+        MessageBoxW(dialog, ProblemMessage(failure.problem), ProblemCaption(failure.problem), MB_OK | MB_ICONERROR);
         HWND box = GetDlgItem(dialog, failure.box);
         SendMessageA(box, EM_SETSEL, 0, GetWindowTextLengthA(box));
         SetFocus(box);

@@ -6,7 +6,7 @@
 #include "launcher/common/resource_ids.h"
 
 IconFailure ValidateIconForm(const IconForm& form) {
-    // A plain byte search: '?' is never a Shift-JIS trail byte (those start at 0x40).
+    // A plain byte search: '?' (0x3F) is the trail byte of no two-byte code page (those start at 0x40).
     if (std::strchr(form.title, '?') != nullptr)
         return {IconProblem::QuestionMark, IDC_TITLE};
     if (!PathExists(form.link))

@@ -180,34 +180,34 @@ void ReadForm(HWND dialog, SettingsForm& form) {
 }
 
 void ReportFailure(HWND dialog, const SettingsFailure& f) {
-    char message[256];
+    wchar_t message[256];
     switch (f.problem) {
     case SettingsProblem::NoKey:
-        lstrcpyA(message, "設定なしはダメです");
+        lstrcpyW(message, L"設定なしはダメです");
         break;
     case SettingsProblem::PathMissing:
-        lstrcpyA(message, "指定されたパスは存在しません");
+        lstrcpyW(message, L"指定されたパスは存在しません");
         break;
     case SettingsProblem::NotNumeric:
-        lstrcpyA(message, "数値以外が入力されています");
+        lstrcpyW(message, L"数値以外が入力されています");
         break;
     case SettingsProblem::OutOfRange500:
-        lstrcpyA(message, "-500から500の範囲で入力してください");
+        lstrcpyW(message, L"-500から500の範囲で入力してください");
         break;
     case SettingsProblem::TitleEmpty:
-        lstrcpyA(message, "入力してください");
+        lstrcpyW(message, L"入力してください");
         break;
     case SettingsProblem::OutOfRangeCells:
-        std::snprintf(message, sizeof message, "%dから%dの範囲で入力してください", f.args[0], f.args[1]);
+        wsprintfW(message, L"%dから%dの範囲で入力してください", f.args[0], f.args[1]);
         break;
     case SettingsProblem::OutOfRangePages:
-        std::snprintf(message, sizeof message, "アイコン縦の数が%dの時は\n%dから%dの範囲で入力してください",
-                      f.args[0], f.args[1], f.args[2]);
+        wsprintfW(message, L"アイコン縦の数が%dの時は\n%dから%dの範囲で入力してください", f.args[0], f.args[1],
+                  f.args[2]);
         break;
     case SettingsProblem::None:
         return;
     }
-    MessageBoxA(dialog, message, f.existence ? "存在エラー" : "入力エラー", MB_OK | MB_ICONERROR);
+    MessageBoxW(dialog, message, f.existence ? L"存在エラー" : L"入力エラー", MB_OK | MB_ICONERROR);
     HWND box = GetDlgItem(dialog, f.box);
     SendMessageA(box, EM_SETSEL, 0, f.selectAll ? GetWindowTextLengthA(box) : 0);
     SetFocus(box);

@@ -11,8 +11,8 @@
 
 namespace {
 
-const char kShowText[] = "表示(&V)";
-const char kHideText[] = "非表示(&V)";
+const wchar_t kShowText[] = L"表示(&V)";
+const wchar_t kHideText[] = L"非表示(&V)";
 
 void SetShowHideText(HMENU menu, HWND window) {
     SetMenuItemText(menu, IDM_SHOWHIDE, FALSE, IsWindowVisible(window) == 1 ? kHideText : kShowText);
@@ -45,13 +45,13 @@ RECT TargetCellRect() {
 
 } // namespace
 
-void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const char* text) {
-    MENUITEMINFOA info = {};
+void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const wchar_t* text) {
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_TYPE;
     info.fType = MFT_STRING;
-    info.dwTypeData = const_cast<char*>(text);
-    SetMenuItemInfoA(menu, item, byPosition, &info);
+    info.dwTypeData = const_cast<wchar_t*>(text);
+    SetMenuItemInfoW(menu, item, byPosition, &info);
 }
 
 void OnRightButtonDown(HWND window, LPARAM lParam) {

@@ -26,5 +26,5 @@ void OnTrayIcon(HWND window, LPARAM lParam);
 void OnRightButtonDown(HWND window, LPARAM lParam);
 void OnCommand(HWND window, WPARAM wParam);
 void ShowTrayMenu(HWND window);
-// Sets a menu item's text (SetMenuItemInfoA with MIIM_TYPE / MFT_STRING).
-void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const char* text);
+// Sets a menu item's text (SetMenuItemInfoW with MIIM_TYPE / MFT_STRING).
+void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const wchar_t* text);

@@ -13,20 +13,20 @@ void RegisterActivationHotKey(HWND window, int id) {
     if (FlagOn(Settings.ActiveKeyShift))
         modifiers |= MOD_SHIFT;
     if (!RegisterHotKey(window, id, modifiers, std::atoi(Settings.ActiveKey)))
-        MessageBoxA(window, "ホットキーの設定に失敗しました。", "Programming Tips", MB_OK);
+        MessageBoxW(window, L"ホットキーの設定に失敗しました。", L"Programming Tips", MB_OK);
 }
 
 void NotifyTrayIcon(HWND window, DWORD action, HINSTANCE instance, int iconId) {
     // The first, 88-byte layout of the structure, which every version of the shell accepts.
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    NOTIFYICONDATAW data = {};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = window;
     data.uID = 0;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = WM_TRAYICON;
     data.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(iconId));
-    lstrcpyA(data.szTip, "∩(　´Α｀)＜　先生、「ZeltLauncher」ってどうよ？");
-    Shell_NotifyIconA(action, &data);
+    lstrcpyW(data.szTip, L"∩(　´Α｀)＜　先生、「ZeltLauncher」ってどうよ？");
+    Shell_NotifyIconW(action, &data);
 }
 
 void OnHotKey(HWND window, WPARAM wParam) {

@@ -6,6 +6,7 @@
 #include "hook/zelt_hook.h"
 #include "launcher/board/hover_label.h"
 #include "launcher/command/command_box.h"
+#include "launcher/common/limits.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 
@@ -69,8 +70,14 @@ int Win32Platform::ShellOpen(const char* file, const char* parameters) {
     return (int)(INT_PTR)ShellExecuteA(NULL, "open", file, parameters, NULL, SW_SHOWNORMAL);
 }
 
-void Win32Platform::ShowError(const char* message, const char* caption) {
-    MessageBoxA(NULL, message, caption, MB_ICONERROR | MB_OK);
+void Win32Platform::ShowNotFound(const char* text) {
+    // The message is the program's (UTF-16) around the user's text (the system code page's bytes).
+    wchar_t caption[kTextSize];
+    WidenText(text, caption, kTextSize);
+    wchar_t message[kTextSize + 96];
+    wsprintfW(message, L"'%s' が見つかりません。名前を正しく入力したかどうかを確認してから、やりなおしてください",
+              caption);
+    MessageBoxW(NULL, message, caption, MB_ICONERROR | MB_OK);
 }
 
 int Win32Platform::ReadBoxText(char* out, int size) { return GetWindowTextA(CommandBox, out, size); }

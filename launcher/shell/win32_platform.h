@@ -18,7 +18,7 @@ struct Win32Platform : Platform {
     void WindowsFolder(char* out, int size) override;
     void ChangeDirectory(const char* path) override;
     int ShellOpen(const char* file, const char* parameters) override;
-    void ShowError(const char* message, const char* caption) override;
+    void ShowNotFound(const char* text) override;
     int ReadBoxText(char* out, int size) override;
     void SetBoxText(const char* text) override;
     void SelectBoxText(int start, int end) override;

@@ -1,7 +1,9 @@
 #include "tests/e2e/harness.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace e2e {
 
@@ -73,6 +75,8 @@ BOOL CALLBACK CollectLaunchers(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
+std::string launcherLocale; // "" : the launcher inherits this process's locale
+
 bool StartProcess(const std::string& folder, PROCESS_INFORMATION& pi) {
     std::string exe = folder + "\\ZeltLauncher.exe";
     std::string commandLine = "\"" + exe + "\"";
@@ -83,7 +87,38 @@ bool StartProcess(const std::string& folder, PROCESS_INFORMATION& pi) {
     return CreateProcessA(exe.c_str(), line.data(), NULL, NULL, FALSE, 0, NULL, folder.c_str(), &si, &pi) != 0;
 }
 
+// Wine takes a process's code page from the locale of its Unix environment, which a Windows parent
+// cannot set: the launcher is started through env(1) and wine instead. Such a start hands back no
+// usable process information, so the process is found by its new main window.
+bool StartProcessUnderLocale(const std::string& folder, const std::string& locale, PROCESS_INFORMATION& pi,
+                             HWND& window, DWORD timeoutMs) {
+    std::vector<HWND> before = LauncherWindows();
+    std::string cmd = "Z:\\usr\\bin\\env LANG=" + locale + " LC_ALL=" + locale + " wine \"" + folder +
+                      "\\ZeltLauncher.exe\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION unused = {};
+    if (!CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(), &si, &unused))
+        return false;
+    WaitUntil(
+        [&] {
+            for (HWND w : LauncherWindows())
+                if (std::find(before.begin(), before.end(), w) == before.end() && IsWindowVisible(w))
+                    window = w;
+            return window != NULL;
+        },
+        timeoutMs);
+    if (window == NULL)
+        return false;
+    pi = PROCESS_INFORMATION{};
+    GetWindowThreadProcessId(window, &pi.dwProcessId);
+    pi.hProcess = OpenProcess(PROCESS_ALL_ACCESS, FALSE, pi.dwProcessId);
+    return pi.hProcess != NULL;
+}
+
 } // namespace
+
+void SetLauncherLocale(const std::string& locale) { launcherLocale = locale; }
 
 std::string BinaryFolder() {
     char module[MAX_PATH];
@@ -183,16 +218,20 @@ bool Launcher::Running() const {
 Launcher::~Launcher() {
     if (Running() && !CloseLauncher(*this, 10000))
         KillLauncher(*this);
-    if (process.hProcess != NULL) {
+    if (process.hProcess != NULL)
         CloseHandle(process.hProcess);
+    if (process.hThread != NULL)
         CloseHandle(process.hThread);
-    }
 }
 
 bool StartLauncher(Launcher& launcher, const std::string& folder, DWORD timeoutMs) {
     launcher.folder = folder;
-    if (!StartProcess(folder, launcher.process))
+    if (!launcherLocale.empty()) {
+        if (!StartProcessUnderLocale(folder, launcherLocale, launcher.process, launcher.window, timeoutMs))
+            return false;
+    } else if (!StartProcess(folder, launcher.process)) {
         return false;
+    }
     DWORD pid = launcher.process.dwProcessId;
     WaitUntil(
         [&] {
@@ -319,15 +358,24 @@ void Drag(int fromX, int fromY, int toX, int toY) {
 // a start but fills PROCESS_INFORMATION with stale stack values: closing those "handles" would close
 // whatever handles of ours carry those numbers, such as the one to the launcher, so they are left
 // alone.
-int DropFileAt(POINT at, const std::string& path) {
+int DropFileAt(POINT at, const std::string& path) { return DropUnixFileAt(at, UnixPath(path)); }
+
+int DropUnixFileAt(POINT at, const std::string& unixPath) {
     std::string helper = BinaryFolder() + "\\xdnd_drop";
     std::string result = NewFolder("drop_result") + "\\result.txt";
-    std::string cmd = "\"" + helper + "\" " + std::to_string(at.x) + " " + std::to_string(at.y) + " \"" +
-                      UnixPath(path) + "\" \"" + UnixPath(result) + "\"";
-    STARTUPINFOA si = {};
+    // Wide, so a Linux path with characters this process's code page lacks reaches the helper whole.
+    auto widen = [](const std::string& text, UINT codePage) {
+        std::wstring w(text.size() + 1, L'\0');
+        w.resize(MultiByteToWideChar(codePage, 0, text.c_str(), -1, &w[0], (int)w.size()) - 1);
+        return w;
+    };
+    std::wstring cmd = L"\"" + widen(helper, CP_ACP) + L"\" " + std::to_wstring(at.x) + L" " +
+                       std::to_wstring(at.y) + L" \"" + widen(unixPath, CP_UTF8) + L"\" \"" +
+                       widen(UnixPath(result), CP_ACP) + L"\"";
+    STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+    if (!CreateProcessW(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
         return -(int)GetLastError();
     std::string text;
     if (!WaitUntil([&] { return !(text = ReadFile(result)).empty(); }, 20000))

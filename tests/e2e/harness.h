@@ -41,6 +41,9 @@ struct Launcher {
     ~Launcher();
 };
 
+// Launchers started from now on run under this locale (e.g. "en_US.UTF-8", code page 1252); "" lets
+// them inherit the test's.
+void SetLauncherLocale(const std::string& locale);
 // Starts ZeltLauncher.exe in folder and waits for its main window to be shown.
 bool StartLauncher(Launcher& launcher, const std::string& folder, DWORD timeoutMs = 30000);
 // Starts it and waits only for the process to end (a second instance); returns its exit code or -1.
@@ -70,6 +73,8 @@ void Drag(int fromX, int fromY, int toX, int toY);
 // Drops a file on the window under a screen point through the X drag-and-drop protocol, as a Linux
 // file manager does. Returns 0 when the target finished the drop.
 int DropFileAt(POINT at, const std::string& path);
+// The same for a file given by its Linux path (UTF-8), whatever this process's code page can hold.
+int DropUnixFileAt(POINT at, const std::string& unixPath);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void PressKey(WORD vk);

@@ -5,17 +5,18 @@
 #include <string>
 
 int main() {
-    char module[MAX_PATH];
-    GetModuleFileNameA(NULL, module, sizeof module);
+    // The file is named from the wide module name, which holds any name the program may have.
+    wchar_t module[MAX_PATH];
+    GetModuleFileNameW(NULL, module, MAX_PATH);
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(sizeof cwd, cwd);
-    std::string out = std::string(module) + ".ran";
+    std::wstring out = std::wstring(module) + L".ran";
     // Written under another name and renamed, so a reader never sees half a file.
-    std::string temp = out + ".tmp";
-    if (FILE* f = std::fopen(temp.c_str(), "wb")) {
+    std::wstring temp = out + L".tmp";
+    if (FILE* f = _wfopen(temp.c_str(), L"wb")) {
         std::fprintf(f, "%s\n%s\n", cwd, GetCommandLineA());
         std::fclose(f);
-        MoveFileExA(temp.c_str(), out.c_str(), MOVEFILE_REPLACE_EXISTING);
+        MoveFileExW(temp.c_str(), out.c_str(), MOVEFILE_REPLACE_EXISTING);
     }
     return 0;
 }

@@ -69,4 +69,48 @@ TEST(CopyText, LongPathsStayWithinTheBuffer) {
     EXPECT_EQ(std::string(out), std::string(300, 'f') + ".txt");
 }
 
+// The same operations under the lead bytes of other system code pages. Each row: the code page's
+// table, a path, and how it splits and cuts there.
+struct CodePageCase {
+    const char* name;
+    const unsigned char* leadBytes;
+    std::string path, directory, fileName;
+    int cutSize;       // CopyText of the path into this many bytes...
+    std::string cut;   // ...gives this
+};
+
+TEST(CodePages, SplitAndCutByTheSystemsLeadBytes) {
+    const std::string e = "\xE9";        // é in 1252; a lead byte in 932 and 936
+    const std::string gao = "\xB8\xE6";  // 告 in 936: E6 is a trail byte there, a lead byte in 932
+    const std::string ga = "\x81\x5C";   // 936/949/950: a character whose trail byte is '\'
+    const CodePageCase cases[] = {
+        // Western: no lead bytes, so é is a character of its own, never half of one.
+        {"1252", kLeadBytes1252, "C:\\Users\\Jos" + e + "\\report.doc", "C:\\Users\\Jos" + e, "report.doc", 100,
+         "C:\\Users\\Jos" + e + "\\report.doc"},
+        {"1252", kLeadBytes1252, "C:\\caf" + e, "C:", "caf" + e, 100, "C:\\caf" + e},
+        {"1252", kLeadBytes1252, "C:\\caf" + e, "C:", "caf" + e, 7, "C:\\caf"},
+        {"1252", kLeadBytes1252, "C:\\" + kSo + "\\x", "C:\\\x83\\", "x", 5, "C:\\\x83"}, // 0x5C splits here
+        // Shift-JIS: the same é byte starts a character; a lone one at the end is dropped.
+        {"932", kLeadBytes932, "C:\\caf" + e, "C:", "caf", 100, "C:\\caf"},
+        {"932", kLeadBytes932, "C:\\" + kSo + "\\x", "C:\\" + kSo, "x", 6, "C:\\" + kSo},
+        // GBK, Korean, Big5: lead bytes 0x81-0xFE, so 0xE6 after 0xB8 is a trail byte.
+        {"936", kLeadBytes936, "C:\\" + gao + "\\a.txt", "C:\\" + gao, "a.txt", 6, "C:\\" + gao},
+        {"936", kLeadBytes936, "C:\\" + ga + "\\b", "C:\\" + ga, "b", 4, "C:\\"},
+        {"949", kLeadBytes949, "C:\\x" + ga + ".txt", "C:", "x" + ga + ".txt", 100, "C:\\x" + ga + ".txt"},
+        {"950", kLeadBytes950, "D:\\" + ga + ga + "\\c", "D:\\" + ga + ga, "c", 6, "D:\\" + ga},
+        {"950", kLeadBytes950, "D:\\\xA4", "D:", "", 100, "D:\\"}, // a lead byte as the last byte
+    };
+    for (const CodePageCase& c : cases) {
+        UseLeadBytes(c.leadBytes);
+        char out[kTextSize];
+        PathDirectory(out, c.path.c_str());
+        EXPECT_EQ(out, c.directory) << c.name << ": " << c.path;
+        PathFileName(out, c.path.c_str());
+        EXPECT_EQ(out, c.fileName) << c.name << ": " << c.path;
+        CopyText(out, c.cutSize, c.path.c_str());
+        EXPECT_EQ(out, c.cut) << c.name << ": " << c.path << " in " << c.cutSize;
+    }
+    UseLeadBytes(kLeadBytes932);
+}
+
 } // namespace

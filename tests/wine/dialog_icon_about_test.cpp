@@ -251,7 +251,7 @@ TEST(MenuResource, PopupsHoldTheirItemsAndTheFirstTextCanBeRewritten) {
         EXPECT_STREQ(i.text, text) << i.popup << "/" << i.position;
     }
     HMENU main = GetSubMenu(menu, 0);
-    SetMenuItemText(main, IDM_SHOWHIDE, FALSE, "非表示(&V)");
+    SetMenuItemText(main, IDM_SHOWHIDE, FALSE, L"非表示(&V)");
     char text[64] = {};
     GetMenuStringA(main, IDM_SHOWHIDE, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ("非表示(&V)", text);
