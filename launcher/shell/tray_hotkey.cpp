@@ -17,7 +17,8 @@ void RegisterActivationHotKey(HWND window, int id) {
 }
 
 void NotifyTrayIcon(HWND window, DWORD action, HINSTANCE instance, int iconId) {
-    // The first, 88-byte layout of the structure, which every version of the shell accepts.
+    // The first layout of the structure, which every version of the shell accepts; wide, so the
+    // Japanese tip reads right on every system.
     NOTIFYICONDATAW data = {};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = window;
