@@ -75,8 +75,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
         ASSERT_EQ(0, DropFileAt(at, at.x == first.x ? one : two));
         Pause(500); // Wine finishes the X drop before the launcher has read its WM_DROPFILES
     }
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-1-start");
+    GuideShot("day-1-start");
 
     // 2. Rename the first icon and give it an alias.
     RightClick(first.x, first.y);
@@ -88,8 +87,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
     SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Alpha");
     SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "alpha");
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-2-registration");
+    GuideShot("day-2-registration");
     PostMessageA(dialog, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000)) << SaveScreenshot("day-2-not-closed");
 
@@ -102,8 +100,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
     HoverWindow(GetDlgItem(w, 100));
     TypeText("alpha");
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-3-typed");
+    GuideShot("day-3-typed");
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return FileExists(one + ".ran"); }, 15000));
     EXPECT_EQ(0u, ReadFile(one + ".ran").find(docs)) << "started from its working folder";
@@ -134,8 +131,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     Drag(second.x, second.y, page2.x, page2.y);
     EXPECT_TRUE(AnswerBox(launcher, "情報"));
     Click(page2.x, page2.y);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-4-page2");
+    GuideShot("day-4-page2");
 
     // 5. Rows, columns and a title in the settings.
     PostMessageA(w, WM_COMMAND, 40003, 0);
@@ -145,8 +141,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     SendMessageA(GetDlgItem(settings, 1086), WM_SETTEXT, 0, (LPARAM) "11");
     SendMessageA(GetDlgItem(settings, 1063), WM_SETTEXT, 0, (LPARAM) "Home");
     SendMessageA(GetDlgItem(settings, 1064), WM_SETTEXT, 0, (LPARAM) "Tools");
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-5-settings");
+    GuideShot("day-5-settings");
     PostMessageA(settings, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
     EXPECT_TRUE(WaitUntil([&] {
@@ -158,8 +153,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     PostMessageA(w, WM_COMMAND, 40012, 0);
     HWND about = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-6-about");
+    GuideShot("day-6-about");
     PostMessageA(about, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
 
@@ -173,8 +167,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     RightClick(empty.x, empty.y);
     menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-7-menu");
+    GuideShot("day-7-menu");
     mr = WindowRect(menu);
     Click(mr.left + 20, mr.bottom - 10);
     ASSERT_TRUE(WaitUntil([&] { return !launcher.Running(); }, 20000));
