@@ -6,7 +6,7 @@
 #        checks in a private Xvfb, and the end-to-end tests, each program in an Xvfb and Wine prefix
 #        of its own, two at a time;
 #     3. the icons.dat reader's fuzzer (clang, libFuzzer) for a bounded time.
-#   scripts/test.sh --quick   the edit-build-test loop: 1 and the unit and Win32-layer tests of 2.
+#   scripts/test.sh --quick   the edit-build-test loop: 1 and the Win32-layer tests of 2.
 # The last line counts every test that ran: "N passed, N failed". Every process it starts (Xvfb,
 # wineserver) is stopped when it ends, and only those: a WINEPREFIX of the caller's is never used.
 set -uo pipefail
@@ -60,7 +60,7 @@ run_ctest native build/native -j2
 
 echo "== 32-bit build"
 if [ $quick -eq 1 ]; then
-    configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- unit_tests wine_tests
+    configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- wine_tests
 else
     configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
     ls -l build/win32/bin/ZeltLauncher.exe build/win32/bin/ZeltHook.dll build/win32/ZeltLauncher-win32.zip
@@ -77,7 +77,7 @@ prefix=$(sed -n 's/^ZELT_WINEPREFIX:PATH=//p' build/win32/CMakeCache.txt)
 start_private_display || exit 1
 start_wine "$prefix" unmanaged || exit 1
 if [ $quick -eq 1 ]; then
-    run_ctest win32 build/win32 -j2 -L 'unit|wine'
+    run_ctest win32 build/win32 -L wine
 else
     # The end-to-end programs mostly wait, and each has its own display and prefix: two at a time,
     # beside the tests that share this script's display (those take turns, see tests/CMakeLists.txt).
