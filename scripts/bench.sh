@@ -26,8 +26,10 @@ build/bench-native/bin/command_match_bench
 echo "== under Wine"
 source scripts/wine_env.sh
 trap wine_env_stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 start_private_display || exit 1
-start_wine
+start_wine "$ROOT/build/wine/bench"
 # Each program writes to a file: Wine's helper processes inherit whatever output they are started with.
 for bench in command_match_bench paint_bench command_key_bench startup_bench; do
     wine "build/win32/bin/$bench.exe" >"build/$bench.log" 2>"build/$bench.err"

@@ -14,19 +14,23 @@ cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/w
 cmake --build build/win32 -j2 --target ZeltLauncher ZeltHook package_zip >build/win32-build.log 2>&1 ||
     { cat build/win32-build.log; exit 1; }
 
-# The program folder: the unpacked Windows package. Settings and icons are kept here between runs.
+# The program folder: the unpacked Windows package. Settings and icons are kept here between runs, and
+# so is the Wine prefix, build/wineprefix (never the caller's own WINEPREFIX).
 program=build/run
 mkdir -p "$program"
-(cd "$program" && unzip -o -q ../win32/ZeltLauncher-win32.zip)
+(cd "$program" && cmake -E tar xf ../win32/ZeltLauncher-win32.zip) || exit 1
 
 source scripts/wine_env.sh
+# Set before anything starts, so an interrupted run leaves nothing behind.
+trap wine_env_stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
     start_private_display
 fi
-trap wine_env_stop EXIT
-start_wine
+start_wine "$ROOT/build/wineprefix"
 
 echo "ZeltLauncher: starting from $program (display $DISPLAY)"
 wine "$program/ZeltLauncher.exe" >build/run.log 2>&1 </dev/null &

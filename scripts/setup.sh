@@ -14,18 +14,45 @@ apt_update() {
     fi
 }
 
-# The i386 and amd64 builds of a multi-arch library must be the same version; when a half-synced
-# suite offers only one of them the resolver fails, so try once more preferring the base suite.
+BASE_SUITE=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+
+# apt_install [-t SUITE] PACKAGE...: installs, preferring SUITE when given. The i386 and amd64 builds
+# of a multi-arch library must be the same version; when a half-synced suite offers only one of them
+# the resolver fails, so a failed install is tried once more preferring SUITE, or else the base suite.
 apt_install() {
-    local base
-    base=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
-    if DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@" \
+    local prefer=()
+    if [ "$1" = -t ]; then prefer=(-t "$2"); shift 2; fi
+    if DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${prefer[@]}" "$@" \
             >/tmp/zelt-apt-install.log 2>&1; then
         return 0
     fi
-    echo "setup: the install failed; retrying once with the $base suite preferred (apt-get install -t $base)"
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends -t "$base" "$@" \
+    local retry=${prefer[1]:-$BASE_SUITE}
+    echo "setup: the install failed; retrying once with the $retry suite preferred (apt-get install -t $retry)"
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends -t "$retry" "$@" \
         >/tmp/zelt-apt-install.log 2>&1 || { cat /tmp/zelt-apt-install.log >&2; return 1; }
+}
+
+# The archive URI this machine's own apt sources use for the base suite (one-line .list files and
+# deb822 .sources files), so a backports line can point at the same mirror.
+base_suite_uri() {
+    local f
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] || continue
+        # deb [options] URI SUITE COMPONENTS...
+        sed -e 's/#.*//' -e 's/\[[^]]*\]//' "$f" | awk -v s="$BASE_SUITE" '$1 == "deb" && $3 == s { print $2; exit }'
+    done
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        # Stanzas separated by blank lines; keys are case-insensitive.
+        awk -v s="$BASE_SUITE" 'BEGIN { RS = ""; FS = "\n" }
+            { types = uris = suites = ""; enabled = 1
+              for (i = 1; i <= NF; i++) {
+                  line = $i; key = tolower(line); sub(/:.*/, "", key); sub(/^[^:]*:[ \t]*/, "", line)
+                  if (key == "types") types = " " line " "; else if (key == "uris") uris = line
+                  else if (key == "suites") suites = " " line " "; else if (key == "enabled" && tolower(line) ~ /^no/) enabled = 0 }
+              if (enabled && types ~ /[ \t]deb[ \t]/ && suites ~ ("[ \t]" s "[ \t]")) {
+                  split(uris, u, /[ \t]+/); print u[1]; exit } }' "$f"
+    done
 }
 
 need=()
@@ -34,7 +61,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok ins
 for p in cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev \
          g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686 \
          wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-ipafont \
-         locales libx11-dev zip; do
+         locales libx11-dev; do
     have "$p" || need+=("$p")
 done
 
@@ -53,11 +80,17 @@ fi
 if ! /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
     if ! /usr/bin/qemu-i386 --version 2>/dev/null | grep -qE 'version ([89]|[1-9][0-9])\.'; then
         echo "setup: installing qemu user-mode emulation for 32-bit code"
-        if ! grep -rqs bookworm-backports /etc/apt/sources.list /etc/apt/sources.list.d/; then
-            echo 'deb http://deb.debian.org/debian bookworm-backports main' | $SUDO tee /etc/apt/sources.list.d/backports.list >/dev/null
+        backports=$BASE_SUITE-backports
+        if ! grep -rqs -- "$backports" /etc/apt/sources.list /etc/apt/sources.list.d/; then
+            uri=$(base_suite_uri | head -1)
+            if [ -z "$uri" ]; then
+                echo "setup: no apt source for $BASE_SUITE found to add $backports beside" >&2
+                exit 1
+            fi
+            echo "deb $uri $backports main" | $SUDO tee /etc/apt/sources.list.d/backports.list >/dev/null
         fi
-        $SUDO apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user-static >/dev/null
+        apt_update
+        apt_install -t "$backports" qemu-user-static
     fi
     binfmt=/proc/sys/fs/binfmt_misc
     [ -e $binfmt/register ] || $SUDO mount -t binfmt_misc binfmt_misc $binfmt

@@ -1,85 +1,112 @@
 #!/usr/bin/env bash
-# Runs every test of ZeltLauncher on a Debian 12 machine, installing what is missing first:
-#  1. the Win32-free code's unit tests, natively under AddressSanitizer and UBSan;
-#  2. the icons.dat reader's fuzzer, for a bounded time;
-#  3. the 32-bit build: unit tests, Win32-layer tests, binary checks and end-to-end tests under Wine,
-#     inside a private Xvfb with a Japanese locale.
-# Every process it starts (Xvfb, wineserver) is stopped when it ends.
+# Runs the tests of ZeltLauncher on a Debian 12 machine, installing what is missing first.
+#   scripts/test.sh           every test:
+#     1. the Win32-free code's unit tests, natively under AddressSanitizer and UBSan;
+#     2. the 32-bit build under Wine with a Japanese locale: unit tests, Win32-layer tests and binary
+#        checks in a private Xvfb, and the end-to-end tests, each program in an Xvfb and Wine prefix
+#        of its own, two at a time;
+#     3. the icons.dat reader's fuzzer (clang, libFuzzer) for a bounded time.
+#   scripts/test.sh --quick   the edit-build-test loop: 1 and the Win32-layer tests of 2.
+# The last line counts every test that ran: "N passed, N failed". Every process it starts (Xvfb,
+# wineserver) is stopped when it ends, and only those: a WINEPREFIX of the caller's is never used.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
 
+quick=0
+case "${1:-}" in
+--quick) quick=1 ;;
+"") ;;
+*) echo "usage: scripts/test.sh [--quick]" >&2; exit 2 ;;
+esac
+
 bash scripts/setup.sh || exit 1
 mkdir -p build
 
-failed=0
 summary=()
-note() { summary+=("$1"); }
-
-echo "== native build (ASan/UBSan)"
-cmake -S . -B build/native -DZELT_SANITIZE=ON >build/native-configure.log 2>&1 ||
-    { cat build/native-configure.log; exit 1; }
-cmake --build build/native -j2 >build/native-build.log 2>&1 || { cat build/native-build.log; exit 1; }
-if (cd build/native && ctest -j2 --output-on-failure >../native-ctest.log 2>&1); then
-    note "native unit tests: $(grep -E 'tests passed' build/native-ctest.log)"
-else
-    failed=1
-    cat build/native-ctest.log
-    note "native unit tests FAILED"
-fi
-grep -E 'tests passed|Total Test' build/native-ctest.log
-
-if [ -x scripts/run_fuzz.sh ] || [ -f scripts/run_fuzz.sh ]; then
-    echo "== fuzzing the icons.dat reader"
-    if bash scripts/run_fuzz.sh >build/fuzz.log 2>&1; then
-        note "fuzzer: no crash ($(tail -1 build/fuzz.log))"
+logs=()
+# run_ctest NAME DIR ARGS...: runs ctest into build/NAME-ctest.log and notes the result.
+run_ctest() {
+    local name=$1 dir=$2 log=$ROOT/build/$1-ctest.log
+    shift 2
+    # A file, not a pipe: Wine's helper processes inherit whatever output they are started with.
+    (cd "$dir" && ctest --output-on-failure "$@" >"$log" 2>&1)
+    local status=$?
+    logs+=("$log")
+    if [ $status -eq 0 ]; then
+        summary+=("$name: $(grep -E 'tests passed' "$log")")
     else
-        failed=1
-        tail -40 build/fuzz.log
-        note "fuzzer FAILED"
+        grep -vE '^\s+Start [0-9]+:' "$log" | tail -n 150
+        summary+=("$name: FAILED ($(grep -E 'tests passed' "$log"))")
     fi
-fi
+}
+
+# configure_and_build NAME DIR CMAKE_ARGS... [-- TARGETS...]
+configure_and_build() {
+    local name=$1 dir=$2 args=() targets=()
+    shift 2
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do args+=("$1"); shift; done
+    [ $# -gt 0 ] && shift && targets=(--target "$@")
+    cmake -S . -B "$dir" "${args[@]}" >"build/$name-configure.log" 2>&1 ||
+        { cat "build/$name-configure.log"; exit 1; }
+    cmake --build "$dir" -j2 "${targets[@]}" >"build/$name-build.log" 2>&1 ||
+        { cat "build/$name-build.log"; exit 1; }
+}
+
+started=$(date +%s)
+echo "== native build (ASan/UBSan) and unit tests"
+configure_and_build native build/native -DZELT_SANITIZE=ON
+run_ctest native build/native -j2
 
 echo "== 32-bit build"
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 ||
-    { cat build/win32-configure.log; exit 1; }
-cmake --build build/win32 -j2 >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
-ls -l build/win32/bin/ZeltLauncher.exe build/win32/bin/ZeltHook.dll build/win32/ZeltLauncher-win32.zip
+if [ $quick -eq 1 ]; then
+    configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- wine_tests
+else
+    configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+    ls -l build/win32/bin/ZeltLauncher.exe build/win32/bin/ZeltHook.dll build/win32/ZeltLauncher-win32.zip
+fi
 
 echo "== tests under Wine"
 source scripts/wine_env.sh
 trap wine_env_stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
+# The prefix the build's ctest names for its Wine tests (tests/CMakeLists.txt); the end-to-end tests
+# make their own beside it.
+prefix=$(sed -n 's/^ZELT_WINEPREFIX:PATH=//p' build/win32/CMakeCache.txt)
 start_private_display || exit 1
-start_wine
-# ctest writes to a file: Wine's helper processes inherit whatever output they are started with.
-(cd build/win32 && ctest -j1 --output-on-failure --timeout 900 >../win32-ctest.log 2>&1)
-wine_status=$?
-wine_env_stop
-trap - EXIT
-cat build/win32-ctest.log | grep -vE '^\s+Start [0-9]+:' | tail -n 200
-if [ $wine_status -ne 0 ]; then
-    failed=1
-    note "Wine tests FAILED"
+start_wine "$prefix" unmanaged || exit 1
+if [ $quick -eq 1 ]; then
+    run_ctest win32 build/win32 -L wine
 else
-    note "Wine tests: $(grep -E 'tests passed' build/win32-ctest.log)"
+    # The end-to-end programs mostly wait, and each has its own display and prefix: two at a time,
+    # beside the tests that share this script's display (those take turns, see tests/CMakeLists.txt).
+    run_ctest win32 build/win32 -j2
 fi
+wine_env_stop
 
-# Screenshots of the end-to-end tests, as PNG beside the BMPs they wrote.
-if [ -d build/win32/screenshots ] && command -v /usr/bin/convert >/dev/null; then
+if [ $quick -eq 0 ]; then
+    echo "== fuzzing the icons.dat reader"
+    configure_and_build fuzz build/fuzz -DZELT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+    run_ctest fuzz build/fuzz
+
+    # Screenshots the end-to-end tests saved on a failure, as PNG beside the BMPs.
     for bmp in build/win32/screenshots/*.bmp; do
-        [ -e "$bmp" ] && /usr/bin/convert "$bmp" "${bmp%.bmp}.png" 2>/dev/null
+        [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" 2>/dev/null
     done
 fi
 
-echo "== summary"
+echo "== summary ($(($(date +%s) - started)) s)"
 printf '%s\n' "${summary[@]}"
-native=$(grep -oE '[0-9]+ tests failed out of [0-9]+' build/native-ctest.log | head -1)
-wine=$(grep -oE '[0-9]+ tests failed out of [0-9]+' build/win32-ctest.log | head -1)
 total=0; bad=0
-for s in "$native" "$wine"; do
-    [ -n "$s" ] || continue
-    f=$(echo "$s" | awk '{print $1}'); n=$(echo "$s" | awk '{print $NF}')
-    total=$((total + n)); bad=$((bad + f))
+for log in "${logs[@]}"; do
+    line=$(grep -oE '[0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
+    if [ -z "$line" ]; then
+        bad=$((bad + 1)) # ctest itself failed: count it, so the line never reads clean
+        continue
+    fi
+    set -- $line
+    bad=$(($bad + $1)); total=$((total + $6))
 done
 echo "$((total - bad)) passed, $bad failed"
-exit $failed
+[ $bad -eq 0 ]

@@ -54,7 +54,7 @@ TEST(BoardDrop, DroppedFilesBecomeIconsWithUniqueCommands) {
     MoveMouse(kLeft + 200, kTop + 200);
     POINT icon = {Cell(0, 1).x - 12, Cell(0, 1).y};
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(icon.x, icon.y) != RGB(255, 255, 255); })) << "an icon is drawn";
-    SaveScreenshot("board-after-drops");
+    GuideShot("board-after-drops");
     ASSERT_TRUE(CloseLauncher(launcher));
     std::string saved = ReadFile(folder + "\\icons.dat");
     std::string expected = IconGroup(1, "memo.txt", docs + "\\memo.txt", docs, "memo") +

@@ -85,7 +85,7 @@ TEST_F(BoardMouse, HoverLabelNamesTheIconAndThePage) {
     EXPECT_EQ(r.left, kLeft + 35);
     EXPECT_EQ(r.top, kTop + 35 + 33 + 3);
     EXPECT_TRUE(WaitUntil([&] { return TextPixels(label) > 10; })) << "the name is drawn";
-    SaveScreenshot("board-hover-icon");
+    GuideShot("board-hover-icon");
     int iconLabelWidth = r.right - r.left;
 
     // Straight on to page 3's button: the label moves beside it and shows the page title.
@@ -100,7 +100,7 @@ TEST_F(BoardMouse, HoverLabelNamesTheIconAndThePage) {
     // The hovered button is green; the current page's stays red.
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(kLeft + 381, kTop + 74 + 66 + 11) == RGB(100, 200, 100); }));
     EXPECT_EQ(ScreenPixel(kLeft + 381, kTop + 74 + 11), RGB(200, 100, 100));
-    SaveScreenshot("board-hover-page");
+    GuideShot("board-hover-page");
 
     // On to the current page's own button: the label goes.
     p = Button(1);
@@ -147,7 +147,7 @@ TEST_F(BoardMouse, DragMovesToAFreeCellSwapsWithAnOccupiedOneAndCloseSaves) {
     MoveMouse(kLeft + 200, kTop + 200);
     Pause(300);
     EXPECT_FALSE(FileExists(tool + ".ran")) << "a drag is no click";
-    SaveScreenshot("board-after-drag");
+    GuideShot("board-after-drag");
     std::string saved = CloseAndReadIcons();
     EXPECT_EQ(saved, Group(2, "alpha", tool, folder) + Group(5, "beta", tool, folder));
 }
@@ -169,7 +169,7 @@ TEST_F(BoardMouse, DropOnAPageButtonMovesToThatPagesLastFreeSlot) {
     EXPECT_EQ(WindowText(text), "\"Page3 has a longer title\"に移動しました。");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return FindDialog(launcher, "情報") == NULL; }));
-    Pause(2500); // Wine blocks the launcher about 2 s after an active window goes
+    ASSERT_TRUE(WaitForIdle(launcher)); // Wine blocks the launcher about 2 s after an active window goes
 
     POINT b = Cell(1, 1), page4 = Button(4);
     Drag(b.x, b.y, page4.x, page4.y);

@@ -114,7 +114,7 @@ TEST_F(CommandBoxE2E, FirstLetterOffersBothAliasesAndDownUpWalkThem) {
     EXPECT_EQ(listRect.left, boxRect.left - 17);
     EXPECT_EQ(listRect.top, boxRect.bottom - 4);
     EXPECT_EQ(listRect.bottom - listRect.top, 34);
-    SaveScreenshot("command-completion");
+    GuideShot("command-completion");
 
     const struct {
         WORD key;
@@ -232,7 +232,7 @@ TEST_F(CommandBoxE2E, UnknownTextShowsNotFoundAndComesBackSelected) {
     HWND text = GetDlgItem(dialog, 0xFFFF);
     EXPECT_EQ(WindowText(text),
               "'zzq' が見つかりません。名前を正しく入力したかどうかを確認してから、やりなおしてください");
-    SaveScreenshot("command-not-found");
+    GuideShot("command-not-found");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(launcher.window) != FALSE; }, 8000));

@@ -21,8 +21,19 @@ POINT PageButton(int p, int width) { return POINT{kLeft + width - 20, kTop + 74 
 
 HWND WaitForMenu() {
     HWND menu = WaitForWindow("#32768", NULL, 8000);
-    Pause(300);
+    WaitUntil([&] { return IsWindowVisible(menu) != FALSE; }, 5000);
     return menu;
+}
+
+// Rests the pointer on a cell until the launcher shows its hover label (a top-level "Button" of its
+// process) under that cell: then an icon is there and the launcher sees the pointer.
+bool WaitForHoverLabel(const Launcher& launcher, POINT at) {
+    int nudge = 0;
+    return WaitUntil([&] {
+        MoveMouse(at.x + (nudge ^= 1), at.y); // a move each time, as the label follows mouse moves
+        HWND label = FindOwnWindow(launcher, "Button");
+        return label != NULL && IsWindowVisible(label) && WindowRect(label).left == at.x - 16;
+    }, 8000);
 }
 
 // setting.ini as the launcher writes it: defaults but for the board, the titles and the place.
@@ -73,10 +84,10 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     for (POINT at : {first, second}) {
         MoveMouse(at.x, at.y);
         ASSERT_EQ(0, DropFileAt(at, at.x == first.x ? one : two));
-        Pause(500); // Wine finishes the X drop before the launcher has read its WM_DROPFILES
+        // Wine finishes the X drop before the launcher has read its WM_DROPFILES.
+        ASSERT_TRUE(WaitForHoverLabel(launcher, at));
     }
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-1-start");
+    GuideShot("day-1-start");
 
     // 2. Rename the first icon and give it an alias.
     RightClick(first.x, first.y);
@@ -88,54 +99,43 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
     SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Alpha");
     SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "alpha");
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-2-registration");
+    GuideShot("day-2-registration");
     PostMessageA(dialog, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000)) << SaveScreenshot("day-2-not-closed");
 
-    // 3. Hot key away and back, type the alias, Enter.
+    // 3. Hot key away and back, type the alias, Enter. Without a window manager the keyboard focus
+    //    follows the pointer, so the pointer stays over the launcher from here on.
+    HWND box = GetDlgItem(w, 100);
     HoverWindow(w);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
     PressChord({VK_MENU, 'R'});
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
     PressChord({VK_MENU, 'R'});
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
-    HoverWindow(GetDlgItem(w, 100));
+    HoverWindow(box);
     TypeText("alpha");
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-3-typed");
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(box) == "alpha"; }, 5000)) << WindowText(box);
+    GuideShot("day-3-typed");
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return FileExists(one + ".ran"); }, 15000));
     EXPECT_EQ(0u, ReadFile(one + ".ran").find(docs)) << "started from its working folder";
 
-    // 4. Click the other icon, which starts it (the window stays), drag it to page 2's button and
-    //    switch to that page.
+    // 4. Call the launcher up again, click the other icon, which starts it (the window stays), drag it
+    //    to page 2's button and switch to that page. The started programs are windowless (marker.cpp),
+    //    so nothing else competes for the foreground.
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
     PressChord({VK_MENU, 'R'});
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w); }, 8000));
-    HoverWindow(w);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
-    // Wine maps a window shown again after a hide (Enter hid it in step 3) with a delay of its own.
-    Pause(2500);
-    // Rest on the icon first, as a user would, so the launcher has seen the pointer there.
-    MoveMouse(second.x, second.y);
-    Pause(500);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
+    ASSERT_TRUE(WaitForHoverLabel(launcher, second));
     Click(second.x, second.y);
     EXPECT_TRUE(WaitUntil([&] { return FileExists(two + ".ran"); }, 15000));
     EXPECT_TRUE(IsWindowVisible(w));
-    // The started program took the focus; leave the window and come back, as a user returning to
-    // it would. The drag needs only the pointer over the window, not the focus.
-    MoveMouse(kLeft - 100, kTop + 100);
-    Pause(500);
-    HoverWindow(w);
-    Pause(500);
     POINT page2 = PageButton(2, 400);
-    MoveMouse(second.x, second.y);
-    Pause(500);
+    ASSERT_TRUE(WaitForHoverLabel(launcher, second));
     Drag(second.x, second.y, page2.x, page2.y);
     EXPECT_TRUE(AnswerBox(launcher, "情報"));
     Click(page2.x, page2.y);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-4-page2");
+    GuideShot("day-4-page2");
 
     // 5. Rows, columns and a title in the settings.
     PostMessageA(w, WM_COMMAND, 40003, 0);
@@ -145,8 +145,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     SendMessageA(GetDlgItem(settings, 1086), WM_SETTEXT, 0, (LPARAM) "11");
     SendMessageA(GetDlgItem(settings, 1063), WM_SETTEXT, 0, (LPARAM) "Home");
     SendMessageA(GetDlgItem(settings, 1064), WM_SETTEXT, 0, (LPARAM) "Tools");
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-5-settings");
+    GuideShot("day-5-settings");
     PostMessageA(settings, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
     EXPECT_TRUE(WaitUntil([&] {
@@ -158,23 +157,20 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     PostMessageA(w, WM_COMMAND, 40012, 0);
     HWND about = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-6-about");
+    GuideShot("day-6-about");
     PostMessageA(about, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
 
     // 7. Exit from the menu: the last item of the Main popup.
+    PostMessageA(w, WM_COMMAND, 40001, 0); // show/hide: hides the shown window
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
     PostMessageA(w, WM_COMMAND, 40001, 0);
-    Pause(300);
-    if (!IsWindowVisible(w))
-        PostMessageA(w, WM_COMMAND, 40001, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) != 0; }, 8000));
     POINT empty = Cell(5, 5);
     RightClick(empty.x, empty.y);
     menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("day-7-menu");
+    GuideShot("day-7-menu");
     mr = WindowRect(menu);
     Click(mr.left + 20, mr.bottom - 10);
     ASSERT_TRUE(WaitUntil([&] { return !launcher.Running(); }, 20000));

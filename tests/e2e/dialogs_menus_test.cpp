@@ -40,7 +40,7 @@ POINT CellCentre(int column, int row) { return POINT{kLeft + 35 + 33 * column + 
 // The popup menu on screen and a point inside its item at position (items counted from the top).
 HWND WaitForMenu() {
     HWND menu = WaitForWindow("#32768", NULL, 8000);
-    Pause(300); // let it finish showing before it is clicked
+    WaitUntil([&] { return IsWindowVisible(menu) != FALSE; }, 5000); // shown before it is clicked
     return menu;
 }
 
@@ -129,8 +129,7 @@ TEST(HotKey, TogglesTheWindowAndBringsItForward) {
     PressChord({VK_MENU, 'R'}); // hidden: shows, in front, focus in the command box
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 8000));
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(w) == box; }, 5000));
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("hotkey-shown");
+    GuideShot("hotkey-shown");
 
     HWND cover = MakeCover();
     SetForegroundWindow(cover);
@@ -172,8 +171,7 @@ TEST(Tray, LeftClickShowsAndRightClickOpensTheMainMenu) {
     TrayClick(icon, WM_RBUTTONDOWN, WM_RBUTTONUP);
     HWND menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("tray-menu");
+    GuideShot("tray-menu");
     ChooseFirstItem(menu);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
 
@@ -204,8 +202,7 @@ TEST(BoardMenus, RightClickGivesTheIconOrMainPopupAndDeleteRemovesTheIcon) {
     RightClick(empty.x, empty.y);
     HWND menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("menu-main");
+    GuideShot("menu-main");
     ChooseFirstItem(menu);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
     PostMessageA(w, WM_COMMAND, 40001, 0);
@@ -216,8 +213,7 @@ TEST(BoardMenus, RightClickGivesTheIconOrMainPopupAndDeleteRemovesTheIcon) {
     RightClick(first.x, first.y);
     menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("menu-icon");
+    GuideShot("menu-icon");
     ChooseFirstItem(menu);
     HWND dialog = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
@@ -262,7 +258,7 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
     PostMessageA(dialog, WM_COMMAND, 1012, 0);
     HWND open = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 20000));
-    Pause(500);
+    ASSERT_TRUE(WaitUntil([&] { return GetDlgItem(open, 0x47C) != NULL; }));
     SendMessageA(GetDlgItem(open, 0x47C), WM_SETTEXT, 0, (LPARAM)shell32.c_str());
     PostMessageA(open, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(dialog, 1010)) == shell32; }, 10000));
@@ -271,8 +267,7 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
 
     SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Notes");
     SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "notes");
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("registration-dialog");
+    GuideShot("registration-dialog");
     // Esc does not close it.
     HoverWindow(dialog);
     SetForegroundWindow(dialog);
@@ -303,8 +298,9 @@ TEST(Dialogs, SettingsBrowseFindsTheBackgroundBitmap) {
     PostMessageA(settings, WM_COMMAND, 1033, 0);
     HWND open = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 20000));
-    Pause(500);
-    EXPECT_EQ("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)", WindowText(GetDlgItem(open, 0x470))) << "the file type box offers bitmaps";
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(open, 0x470)) == "ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)"; }))
+        << "the file type box offers bitmaps: " << WindowText(GetDlgItem(open, 0x470));
+    ASSERT_TRUE(WaitUntil([&] { return GetDlgItem(open, 0x47C) != NULL; }));
     SendMessageA(GetDlgItem(open, 0x47C), WM_SETTEXT, 0, (LPARAM)den.c_str());
     PostMessageA(open, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(settings, 1032)) == den; }, 10000))
@@ -329,8 +325,7 @@ TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     RECT m = WindowRect(w), d = WindowRect(about);
     EXPECT_EQ(m.left + (m.right - m.left) / 2 - (d.right - d.left) / 2, d.left);
     EXPECT_EQ(m.top + (m.bottom - m.top) / 2 - (d.bottom - d.top) / 2, d.top);
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("about");
+    GuideShot("about");
     HoverWindow(about);
     SetForegroundWindow(about);
     PressKey(VK_ESCAPE);
@@ -342,8 +337,7 @@ TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     PostMessageA(w, WM_COMMAND, 40003, 0);
     HWND settings = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
-    Pause(1200); // let the window finish painting
-    SaveScreenshot("settings");
+    GuideShot("settings");
     HoverWindow(settings);
     SetForegroundWindow(settings);
     PressKey(VK_ESCAPE);

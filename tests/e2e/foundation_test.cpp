@@ -64,7 +64,7 @@ TEST(StartUp, DefaultWindowIsABorderlessRoundedToolWindow) {
     EXPECT_TRUE(PtInRegion(region, 200, 150));
     DeleteObject(region);
     DeleteObject(expected);
-    SaveScreenshot("foundation-default");
+    GuideShot("foundation-default");
     EXPECT_TRUE(CloseLauncher(launcher));
 }
 

@@ -311,6 +311,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+bool WaitForIdle(const Launcher& launcher, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(launcher.window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
     HWND found = NULL;
     WaitUntil([&] { return (found = FindWindowA(className, title)) != NULL; }, timeoutMs);
@@ -468,6 +473,14 @@ std::string SaveScreenshot(const std::string& name) {
     DeleteDC(memory);
     ReleaseDC(NULL, screen);
     return path;
+}
+
+void GuideShot(const std::string& name) {
+    char flag[8] = "";
+    if (GetEnvironmentVariableA("ZELT_SCREENSHOTS", flag, sizeof flag) == 0 || flag[0] == '\0')
+        return;
+    Pause(1200);
+    SaveScreenshot(name);
 }
 
 HWND FindDialog(const Launcher& launcher, const char* title) {

@@ -57,6 +57,8 @@ std::vector<HWND> LauncherWindows();
 // --- Waiting -------------------------------------------------------------------------------------
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000);
+// Waits until the launcher's thread answers a sent message, i.e. is back in its message loop.
+bool WaitForIdle(const Launcher& launcher, DWORD timeoutMs = 10000);
 // Lets the system settle: processes this thread's messages for the given time.
 void Pause(DWORD ms);
 
@@ -92,6 +94,9 @@ COLORREF ScreenPixel(int x, int y);
 RECT WindowRect(HWND window);
 // Saves the whole screen as a 24-bit BMP under <build>/screenshots/<name>.bmp.
 std::string SaveScreenshot(const std::string& name);
+// A picture for the user guide: only when ZELT_SCREENSHOTS is set (scripts/screenshots.sh), after
+// giving the windows time to finish painting, which nothing observable tells from outside.
+void GuideShot(const std::string& name);
 // A top-level window of class "#32770" belonging to the launcher's process with the given title, or NULL.
 HWND FindDialog(const Launcher& launcher, const char* title);
 // The first top-level window of the launcher's process with the given class, shown or not, or NULL.

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Takes the pictures for the user guide and the README: runs the end-to-end tests with
+# ZELT_SCREENSHOTS set, so they save the screen at each stage they reach, and converts the pictures to
+# PNG in build/win32/screenshots/. Not part of the test command: waiting for each window to finish
+# painting costs time and checks nothing.
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+cd "$ROOT"
+
+bash scripts/setup.sh || exit 1
+mkdir -p build
+cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 ||
+    { cat build/win32-configure.log; exit 1; }
+cmake --build build/win32 -j2 >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
+
+# Each end-to-end program starts its own Xvfb and Wine prefix (tests/e2e/isolated.sh). ctest writes to
+# a file: Wine's helper processes inherit whatever output they are started with.
+(cd build/win32 && ZELT_SCREENSHOTS=1 ctest -j2 -L e2e --output-on-failure >../screenshots-ctest.log 2>&1)
+status=$?
+for bmp in build/win32/screenshots/*.bmp; do
+    [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" 2>/dev/null
+done
+ls build/win32/screenshots/*.png 2>/dev/null
+[ $status -eq 0 ] || { tail -n 60 build/screenshots-ctest.log; exit 1; }

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs one end-to-end test program under Wine in an X display and a Wine prefix of its own, so the
+# programs can run side by side: each starts launchers that register the same hot key and Run dialog
+# hook, which one shared wineserver would give to only one of them, and focus follows the pointer of
+# one display. Whatever WINEPREFIX the caller has is not touched.
+# Usage: isolated.sh PREFIX PROGRAM.exe [ARGS...]
+set -uo pipefail
+source "$(dirname "$0")/../../scripts/wine_env.sh"
+trap wine_env_stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
+prefix=$1
+shift
+start_private_display || exit 1
+start_wine "$prefix" unmanaged || exit 1
+wine "$@"
