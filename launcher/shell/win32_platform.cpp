@@ -98,7 +98,12 @@ void Win32Platform::SetHook(WindowHandle launcher, const char* flag) { ::SetHook
 
 void Win32Platform::ResetHook() { ::ResetHook(); }
 
-void InstallWin32Platform() {
-    static Win32Platform platform;
-    InstallPlatform(&platform);
-}
+namespace {
+
+// At namespace scope: a function-local static would bring in the thread-safe guard and with it much
+// of the C++ runtime.
+Win32Platform win32Platform;
+
+} // namespace
+
+void InstallWin32Platform() { InstallPlatform(&win32Platform); }
