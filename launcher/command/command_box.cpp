@@ -44,7 +44,7 @@ bool columnMade;
 // The idle warm-up makes the images of the aliases' icons after start-up and after an icon change,
 // a few at each tick of a timer, which comes only when no other message waits.
 const UINT_PTR kWarmImagesTimer = 0x5A4C;
-const double kWarmMillisecondsPerTick = 4;
+const double kWarmMillisecondsPerTick = 8;
 int warmSlot; // the next slot the warm-up looks at
 
 WNDPROC commandBoxBaseProc;
@@ -251,6 +251,7 @@ void ForgetIconImage(IconHandle icon) {
 }
 
 void ForgetTextWidths();
+int TextWidth(int slot);
 
 void ForgetAllImages() {
     std::memset(imageTable, 0, sizeof imageTable);
@@ -261,7 +262,8 @@ void ForgetAllImages() {
 }
 
 
-// One tick of the warm-up: images for the icons of slots an alias can match, until the tick's time is up.
+// One tick of the warm-up: images and text widths for the slots an alias can match, until the tick's
+// time is up.
 void WarmImages(HWND box) {
     const int slots = BoardSlotCount(Settings);
     const double end = Now() + kWarmMillisecondsPerTick;
@@ -270,6 +272,7 @@ void WarmImages(HWND box) {
         if (e.icon == nullptr || e.command[0] == '\0')
             continue;
         ImageOf((HICON)e.icon);
+        TextWidth(warmSlot);
         if (Now() > end)
             return;
     }
@@ -351,9 +354,15 @@ void FillCompletionList() {
     // A list view repaints and re-measures its scroll bars at every insertion, hidden or not; that
     // alone would take most of a key release, so redrawing is off until the items are in. But
     // DefWindowProc's WM_SETREDRAW TRUE marks a hidden window visible without showing it, so a hidden
-    // list loses that mark again.
-    const bool hidden = (GetWindowLongA(CompletionList, GWL_STYLE) & WS_VISIBLE) == 0;
-    if (!hidden)
+    // list loses that mark again (where the list view passes the message on).
+    const LONG style = GetWindowLongA(CompletionList, GWL_STYLE);
+    const bool hidden = (style & WS_VISIBLE) == 0;
+    // Turning redraw on again updates the scroll bars, and on a visible list each is drawn at once
+    // (2 ms under Wine). The list is made to look hidden meanwhile (as DefWindowProc's WM_SETREDRAW
+    // FALSE does on its own; the list view here keeps it to itself) unless it has no scroll bar to
+    // update: a whole repaint follows anyway.
+    const bool scrollBars = (style & (WS_VSCROLL | WS_HSCROLL)) != 0 || matches > kListRowsWithoutScrollBar;
+    if (!hidden && scrollBars)
         DefWindowProcA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
@@ -392,9 +401,11 @@ void FillCompletionList() {
     if (hidden) {
         if (GetWindowLongA(CompletionList, GWL_STYLE) & WS_VISIBLE)
             DefWindowProcA(CompletionList, WM_SETREDRAW, FALSE, 0);
-    } else {
+    } else if (scrollBars) {
         DefWindowProcA(CompletionList, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(CompletionList, NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+    } else {
+        InvalidateRect(CompletionList, NULL, TRUE);
     }
 }
 
