@@ -73,6 +73,7 @@ double Now() {
     QueryPerformanceFrequency(&frequency);
     return counter.QuadPart * 1000.0 / frequency.QuadPart;
 }
+
 HINSTANCE Instance() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
 
 // Reads a list item's text (at most 511 bytes) into out.
@@ -172,6 +173,7 @@ void OnBoxKeyUp(HWND box, WPARAM key) {
         return;
     }
     FillCompletionList();
+
     RECT boxRect;
     GetWindowRect(box, &boxRect);
     RECT row = {};
@@ -261,7 +263,6 @@ void ForgetAllImages() {
     ForgetTextWidths();
 }
 
-
 // One tick of the warm-up: images and text widths for the slots an alias can match, until the tick's
 // time is up.
 void WarmImages(HWND box) {
@@ -337,8 +338,10 @@ void MakeSortKeys(int matches) {
         if (MultiByteToWideChar(CP_ACP, 0, IconTable[MatchList[i + 1]].command, -1, wide, kNameSize) == 0)
             wide[0] = 0;
         int n = LCMapStringW(GetThreadLocale(), LCMAP_SORTKEY, wide, -1, (LPWSTR)&sortKeyBytes[used], kKeyRoom);
-        if (n == 0)
-            sortKeyBytes[used] = '\0', n = 1;
+        if (n == 0) {
+            sortKeyBytes[used] = '\0';
+            n = 1;
+        }
         offsets[i] = used;
         used += n;
     }
