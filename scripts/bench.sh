@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Prints the speed figures of ZeltLauncher; nothing here passes or fails on a time.
-#  natively:   loading and saving a full icons.dat, and alias matching;
-#  under Wine: alias matching, one paint of a full 15 x 15 page, one key release in the command box
-#              with 5 to 498 matches, and start-up to first paint against a minimal window.
-# Installs what is missing and builds first, as the test command does.
+# Prints the speed figures of ZeltLauncher as one table: each figure (a median of one run), its target
+# and whether it is met, with the machine it ran on. Nothing here fails on a time.
+#  natively:   loading and saving a full icons.dat, alias matching;
+#  under Wine: alias matching, key releases in the command box (warm and cold), the hot key, one
+#              paint of a full page, start-up to first paint and private memory against a minimal window.
+# Installs what is missing and builds the benchmarks first.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -17,11 +18,14 @@ cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release >build/bench-native.
     cmake --build build/bench-native -j2 --target icons_bench command_match_bench >>build/bench-native.log 2>&1 ||
     { cat build/bench-native.log; exit 1; }
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 &&
-    cmake --build build/win32 -j2 >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
+    cmake --build build/win32 -j2 --target command_match_bench paint_bench command_key_bench hotkey_bench \
+        startup_bench >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
 
+rows=build/bench-rows.txt
+: >"$rows"
 echo "== native"
-build/bench-native/bin/icons_bench
-build/bench-native/bin/command_match_bench
+build/bench-native/bin/icons_bench >>"$rows"
+build/bench-native/bin/command_match_bench >>"$rows"
 
 echo "== under Wine"
 source scripts/wine_env.sh
@@ -31,7 +35,45 @@ trap 'exit 143' TERM HUP
 start_private_display || exit 1
 start_wine "$ROOT/build/wine/bench"
 # Each program writes to a file: Wine's helper processes inherit whatever output they are started with.
-for bench in command_match_bench paint_bench command_key_bench startup_bench; do
+for bench in command_match_bench paint_bench command_key_bench hotkey_bench startup_bench; do
+    echo "   $bench"
     wine "build/win32/bin/$bench.exe" >"build/$bench.log" 2>"build/$bench.err"
-    grep -v '^[0-9a-f]\{4\}:\(err\|fixme\|warn\)' "build/$bench.log"
+    grep '^ROW|' "build/$bench.log" >>"$rows" || echo "ROW|$bench printed no figure (see build/$bench.log)|n/a||-" >>"$rows"
 done
+wine_env_stop
+trap - EXIT
+
+# How 32-bit code ran: natively on an x86 kernel that runs i386 programs, else under an emulator.
+arch=$(uname -m)
+if [ -e /lib/ld-linux.so.2 ] && /lib/ld-linux.so.2 --help >/dev/null 2>&1 && [[ $arch == x86_64 || $arch == i?86 ]]; then
+    bits="32-bit code ran natively"
+else
+    bits="32-bit code ran under emulation"
+fi
+cpu=$(LC_ALL=C lscpu 2>/dev/null | sed -n 's/^Model name: *//p' | head -1)
+
+echo
+echo "== ZeltLauncher speed figures"
+echo "machine: ${cpu:-unknown CPU}, $(nproc) cores, $arch, $(. /etc/os-release && echo "$PRETTY_NAME"), $(wine --version 2>/dev/null); $bits"
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg) (other processes on the machine count in every figure)"
+awk -F'|' '
+    function met(value, target,   limit) {
+        if (target == "-" || target == "") return "-";
+        if (value == "n/a" || value < 0) return "no figure";
+        limit = substr(target, 3) + 0;
+        return (value + 0 <= limit) ? "yes" : "NO";
+    }
+    { sub(/\r$/, "") } # the programs under Wine end their lines with CR LF
+    {
+        label[NR] = $2; value[NR] = $3; unit[NR] = $4; target[NR] = $5;
+        if (length($2) > width) width = length($2);
+    }
+    END {
+        fmt = "%-" width "s | %10s | %-9s | %-6s | %s\n";
+        printf fmt, "figure", "median", "unit", "target", "met";
+        line = ""; for (i = 0; i < width + 45; i++) line = line "-"; print line;
+        for (i = 1; i <= NR; i++) {
+            t = target[i] == "-" ? "" : target[i];
+            printf fmt, label[i], value[i], unit[i], t, met(value[i], target[i]);
+        }
+    }' "$rows"

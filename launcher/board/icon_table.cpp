@@ -125,6 +125,13 @@ struct SharedIcon {
 const int kSharedIconCount = kSlotCount + 64; // every slot distinct, plus the dialogs' look-ups
 SharedIcon sharedIcons[kSharedIconCount];
 int sharedIconEnd; // entries at and above are unused
+IconDestroyedListener iconDestroyedListener;
+
+void DestroyHandle(IconHandle icon) {
+    if (iconDestroyedListener != nullptr)
+        iconDestroyedListener(icon);
+    ThePlatform().DestroyIconHandle(icon);
+}
 
 unsigned HashPath(const char* path, int index) {
     unsigned h = 2166136261u ^ (unsigned)index;
@@ -154,7 +161,7 @@ void ReleaseIcon(IconHandle icon) {
         SharedIcon& e = sharedIcons[i];
         if (e.users > 0 && e.icon == icon) {
             if (--e.users == 0) {
-                ThePlatform().DestroyIconHandle(icon);
+                DestroyHandle(icon);
                 e.icon = 0;
                 while (sharedIconEnd > 0 && sharedIcons[sharedIconEnd - 1].users == 0)
                     sharedIconEnd--;
@@ -162,8 +169,10 @@ void ReleaseIcon(IconHandle icon) {
             return;
         }
     }
-    ThePlatform().DestroyIconHandle(icon); // not shared (the table was full when it was made)
+    DestroyHandle(icon); // not shared (the table was full when it was made)
 }
+
+void SetIconDestroyedListener(IconDestroyedListener listener) { iconDestroyedListener = listener; }
 
 void ReadIcons(std::FILE* file) {
     char line[kLineBuffer];

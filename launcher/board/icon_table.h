@@ -45,6 +45,10 @@ int LaunchSlot(const IconEntry* table, int slot);
 // Gives back a handle from LoadSlotIcon: slots showing the same file and index share one handle, which
 // is destroyed with its last user; the program's own icon is never destroyed.
 void ReleaseIcon(IconHandle icon);
+// Called with each handle just before ReleaseIcon destroys it, so whoever keeps something made from
+// the handle lets it go: the value may come back for another icon. One listener; null for none.
+typedef void (*IconDestroyedListener)(IconHandle icon);
+void SetIconDestroyedListener(IconDestroyedListener listener);
 
 // icons.dat on a given path (LoadIcons and SaveIcons use the program folder's).
 int LoadIconsFrom(const char* path);

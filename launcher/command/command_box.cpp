@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "launcher/board/board_geometry.h"
 #include "launcher/board/hover_label.h"
@@ -20,9 +22,30 @@ HWND CompletionList;
 
 namespace {
 
-// The image list the completion list holds now (see SetListImages); released here only if no live
-// list view holds it, so every list is released exactly once.
-HIMAGELIST completionImages;
+// --- The images beside the items
+// One 16 x 16 image per distinct icon handle, made once (ImageList_ReplaceIcon costs about a
+// millisecond under Wine) into the one image list the completion list holds from its creation, and
+// forgotten when ReleaseIcon destroys the handle, whose value may then come back for another icon.
+HIMAGELIST completionImages; // released here only if no live list view holds it
+// Icon handle to image index, open addressing over a power of two well above every distinct handle.
+struct ImageEntry {
+    HICON icon; // NULL: free
+    int image;
+};
+const int kImageTableSize = 8192;
+ImageEntry imageTable[kImageTableSize];
+int imageCount; // images in completionImages
+// Images of destroyed handles. An image is never made anew in place (ImageList_ReplaceIcon draws an
+// icon over what the place held, which shows through its transparent parts), so once there are
+// kFreedImagesBeforeReset of them the next fill starts from an empty image list.
+std::vector<int> freedImages;
+const int kFreedImagesBeforeReset = 64;
+bool columnMade;
+// The idle warm-up makes the images of the aliases' icons after start-up and after an icon change,
+// a few at each tick of a timer, which comes only when no other message waits.
+const UINT_PTR kWarmImagesTimer = 0x5A4C;
+const double kWarmMillisecondsPerTick = 8;
+int warmSlot; // the next slot the warm-up looks at
 
 WNDPROC commandBoxBaseProc;
 WNDPROC completionListBaseProc;
@@ -42,6 +65,13 @@ const UINT kFocusedSelected = LVIS_FOCUSED | LVIS_SELECTED;
 HFONT CreateCommandFont() {
     return CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
                        FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+}
+
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
 }
 
 HINSTANCE Instance() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
@@ -146,12 +176,24 @@ void OnBoxKeyUp(HWND box, WPARAM key) {
 
     RECT boxRect;
     GetWindowRect(box, &boxRect);
-    ListSize size = CompletionListSize(matches, (int)SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0),
-                                       GetSystemMetrics(SM_CXVSCROLL));
+    RECT row = {};
+    row.left = LVIR_BOUNDS;
+    SendMessageA(CompletionList, LVM_GETITEMRECT, 0, (LPARAM)&row);
+    ListMetrics metrics = {(int)SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0), row.bottom - row.top,
+                           GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXBORDER),
+                           GetSystemMetrics(SM_CYBORDER)};
+    ListSize size = CompletionListSize(matches, metrics);
     if (!FlagOn(Settings.ComplementFunction))
         return; // the list stays hidden but holds the matches for Up and Down
     SetWindowPos(CompletionList, HWND_TOP, boxRect.left - kListLeftOffset, boxRect.bottom - kListOverlap, size.width,
                  size.height, SWP_SHOWWINDOW);
+    // A list view that grows keeps the scroll bars it took at its old size, each making the other look
+    // needed; without them it finds what it needs at its new size.
+    const LONG bars = GetWindowLongA(CompletionList, GWL_STYLE);
+    if (bars & WS_HSCROLL)
+        ShowScrollBar(CompletionList, SB_HORZ, FALSE);
+    if ((bars & WS_VSCROLL) && matches <= kListRowsWithoutScrollBar)
+        ShowScrollBar(CompletionList, SB_VERT, FALSE);
     // Item 0 is the alphabetically first match, since the list sorts itself; the typed letters take
     // its letter case and its untyped tail is selected for the next key to replace.
     ReadItemText(0, text, sizeof text);
@@ -159,33 +201,213 @@ void OnBoxKeyUp(HWND box, WPARAM key) {
     SendMessageA(box, EM_SETSEL, lstrlenA(TypedPrefix), lstrlenA(text));
 }
 
+unsigned ImageHash(HICON icon) { return ((unsigned)(UINT_PTR)icon * 2654435761u) >> 19; } // 13 bits
+
+ImageEntry* FindImageEntry(HICON icon) {
+    for (unsigned i = ImageHash(icon);; i = (i + 1) & (kImageTableSize - 1)) {
+        if (imageTable[i].icon == icon || imageTable[i].icon == NULL)
+            return &imageTable[i];
+    }
+}
+
+// The image showing icon, made now if there is none yet; -1 when the icon cannot be drawn.
+int ImageOf(HICON icon) {
+    ImageEntry* entry = FindImageEntry(icon);
+    if (entry->icon == icon)
+        return entry->image;
+    if (imageCount - (int)freedImages.size() >= kImageTableSize / 2)
+        return -1; // never: every distinct handle of the board fits twice over
+    const int image = ImageList_ReplaceIcon(completionImages, -1, icon);
+    if (image < 0)
+        return -1;
+    imageCount++;
+    entry->icon = icon;
+    entry->image = image;
+    return image;
+}
+
+void StartWarmingImages() {
+    warmSlot = 1;
+    if (CommandBox != NULL)
+        SetTimer(CommandBox, kWarmImagesTimer, USER_TIMER_MINIMUM, NULL);
+}
+
+// Called by ReleaseIcon before it destroys a handle.
+void ForgetIconImage(IconHandle icon) {
+    ImageEntry* entry = FindImageEntry((HICON)icon);
+    if (entry->icon == NULL)
+        return;
+    freedImages.push_back(entry->image);
+    // Backward-shift deletion keeps every later entry of the run reachable from its hash.
+    unsigned hole = (unsigned)(entry - imageTable);
+    for (unsigned i = (hole + 1) & (kImageTableSize - 1); imageTable[i].icon != NULL;
+         i = (i + 1) & (kImageTableSize - 1)) {
+        unsigned home = ImageHash(imageTable[i].icon);
+        if (((i - home) & (kImageTableSize - 1)) >= ((i - hole) & (kImageTableSize - 1))) {
+            imageTable[hole] = imageTable[i];
+            hole = i;
+        }
+    }
+    imageTable[hole].icon = NULL;
+    StartWarmingImages();
+}
+
+void ForgetTextWidths();
+int TextWidth(int slot);
+
+void ForgetAllImages() {
+    std::memset(imageTable, 0, sizeof imageTable);
+    imageCount = 0;
+    freedImages.clear();
+    columnMade = false;
+    ForgetTextWidths();
+}
+
+// One tick of the warm-up: images and text widths for the slots an alias can match, until the tick's
+// time is up.
+void WarmImages(HWND box) {
+    const int slots = BoardSlotCount(Settings);
+    const double end = Now() + kWarmMillisecondsPerTick;
+    for (; warmSlot <= slots; warmSlot++) {
+        const IconEntry& e = IconTable[warmSlot];
+        if (e.icon == nullptr || e.command[0] == '\0')
+            continue;
+        ImageOf((HICON)e.icon);
+        TextWidth(warmSlot);
+        if (Now() > end)
+            return;
+    }
+    KillTimer(box, kWarmImagesTimer);
+}
+
+// Each slot's text width as the list view measures it (LVM_GETSTRINGWIDTHA, as its LVSCW_AUTOSIZE
+// does), kept with the text it was measured for; and what LVSCW_AUTOSIZE adds to the widest text (the
+// small icon and a margin), learnt at the first fill. The column is then as wide as LVSCW_AUTOSIZE
+// would make it without measuring every text at every key.
+struct MeasuredText {
+    char text[kNameSize];
+    int width; // -1: not measured
+};
+MeasuredText measuredTexts[kSlotCount + 1];
+int columnPadding;
+
+int TextWidth(int slot) {
+    MeasuredText& m = measuredTexts[slot];
+    const char* text = IconTable[slot].command;
+    if (m.width < 0 || std::strcmp(m.text, text) != 0) {
+        std::strcpy(m.text, text);
+        m.width = (int)SendMessageA(CompletionList, LVM_GETSTRINGWIDTHA, 0, (LPARAM)text);
+    }
+    return m.width;
+}
+
+void ForgetTextWidths() {
+    for (MeasuredText& m : measuredTexts)
+        m.width = -1;
+    columnPadding = -1;
+}
+
+void SizeColumn(int matches) {
+    int widest = 0;
+    for (int i = 1; i <= matches; i++) {
+        int width = TextWidth(MatchList[i]);
+        if (width > widest)
+            widest = width;
+    }
+    if (columnPadding < 0) {
+        SendMessageA(CompletionList, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+        columnPadding = (int)SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0) - widest;
+        return;
+    }
+    SendMessageA(CompletionList, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(widest + columnPadding, 0));
+}
+
+// Sort keys of the matches' texts, as the list view compares them (its ANSI texts become UTF-16 by the
+// ANSI code page and compare by the thread's locale).
+std::vector<char> sortKeyBytes;
+std::vector<const char*> sortKeys;
+std::vector<int> matchOrder;
+
+void MakeSortKeys(int matches) {
+    const int kKeyRoom = 1024;
+    std::vector<int> offsets(matches);
+    sortKeyBytes.resize((size_t)matches * kKeyRoom);
+    int used = 0;
+    for (int i = 0; i < matches; i++) {
+        WCHAR wide[kNameSize];
+        if (MultiByteToWideChar(CP_ACP, 0, IconTable[MatchList[i + 1]].command, -1, wide, kNameSize) == 0)
+            wide[0] = 0;
+        int n = LCMapStringW(GetThreadLocale(), LCMAP_SORTKEY, wide, -1, (LPWSTR)&sortKeyBytes[used], kKeyRoom);
+        if (n == 0) {
+            sortKeyBytes[used] = '\0';
+            n = 1;
+        }
+        offsets[i] = used;
+        used += n;
+    }
+    sortKeys.resize(matches);
+    for (int i = 0; i < matches; i++)
+        sortKeys[i] = &sortKeyBytes[offsets[i]];
+}
+
 } // namespace
 
 void FillCompletionList() {
     const int matches = MatchCount();
-    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 10, 0);
-    // Sized once: with no growth step the list would otherwise be copied afresh for every icon.
-    ImageList_SetImageCount(images, matches);
-    for (int i = 0; i < matches; i++)
-        ImageList_ReplaceIcon(images, i, (HICON)IconTable[MatchList[i + 1]].icon);
-
-    // A visible list view repaints and re-measures its scroll bars at every insertion; that alone
-    // would take most of a key release, so it is repainted once at the end. A hidden one is left
-    // alone: DefWindowProc's WM_SETREDRAW TRUE would mark it visible without showing it.
-    const bool visible = IsWindowVisible(CompletionList) != FALSE;
-    if (visible)
-        SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
+    // A list view repaints and re-measures its scroll bars at every insertion, hidden or not; that
+    // alone would take most of a key release, so redrawing is off until the items are in. But
+    // DefWindowProc's WM_SETREDRAW TRUE marks a hidden window visible without showing it, so a hidden
+    // list loses that mark again (where the list view passes the message on).
+    const LONG style = GetWindowLongA(CompletionList, GWL_STYLE);
+    const bool hidden = (style & WS_VISIBLE) == 0;
+    // Turning redraw on again updates the scroll bars, and on a visible list each is drawn at once
+    // (2 ms under Wine). The list is made to look hidden meanwhile (as DefWindowProc's WM_SETREDRAW
+    // FALSE does on its own; the list view here keeps it to itself) unless it has no scroll bar to
+    // update: a whole repaint follows anyway.
+    const bool scrollBars = (style & (WS_VSCROLL | WS_HSCROLL)) != 0 || matches > kListRowsWithoutScrollBar;
+    if (!hidden && scrollBars)
+        DefWindowProcA(CompletionList, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageA(CompletionList, LVM_DELETECOLUMN, 0, 0);
-    SetListImages(CompletionList, LVSIL_SMALL, images);
-    completionImages = images;
+    if ((int)freedImages.size() >= kFreedImagesBeforeReset) {
+        std::memset(imageTable, 0, sizeof imageTable);
+        imageCount = 0;
+        freedImages.clear();
+        ImageList_Remove(completionImages, -1);
+    }
+    if (!columnMade) {
+        InsertNameColumn(CompletionList, 0);
+        columnMade = true;
+    }
 
-    InsertNameColumn(CompletionList, 0);
-    for (int i = 0; i < matches; i++)
-        InsertImageItem(CompletionList, i, IconTable[MatchList[i + 1]].command);
-    SendMessageA(CompletionList, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
-    if (visible) {
-        SendMessageA(CompletionList, WM_SETREDRAW, TRUE, 0);
+    // A list view that sorts itself sorts all its items again at every insertion. The items go in
+    // already in its order (ListViewOrder, checked against the list view itself), with the sorting
+    // style off meanwhile.
+    MakeSortKeys(matches);
+    matchOrder.resize(matches);
+    ListViewOrder(sortKeys.data(), matches, matchOrder.data());
+    // The list view is told of a style without the sorting bit while the window's own style stays as
+    // it is (SetWindowLong would add WS_CLIPSIBLINGS to a child of the desktop under Wine).
+    STYLESTRUCT sorting = {};
+    sorting.styleOld = (DWORD)GetWindowLongA(CompletionList, GWL_STYLE);
+    sorting.styleNew = sorting.styleOld & ~LVS_SORTASCENDING;
+    SendMessageA(CompletionList, WM_STYLECHANGED, GWL_STYLE, (LPARAM)&sorting);
+    SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
+    for (int i = 0; i < matches; i++) {
+        const IconEntry& e = IconTable[MatchList[matchOrder[i] + 1]];
+        InsertImageItem(CompletionList, i, e.command, ImageOf((HICON)e.icon));
+    }
+    std::swap(sorting.styleOld, sorting.styleNew);
+    SendMessageA(CompletionList, WM_STYLECHANGED, GWL_STYLE, (LPARAM)&sorting);
+    SizeColumn(matches);
+    SendMessageA(CompletionList, WM_SETREDRAW, TRUE, 0);
+    if (hidden) {
+        if (GetWindowLongA(CompletionList, GWL_STYLE) & WS_VISIBLE)
+            DefWindowProcA(CompletionList, WM_SETREDRAW, FALSE, 0);
+    } else if (scrollBars) {
+        DefWindowProcA(CompletionList, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(CompletionList, NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+    } else {
         InvalidateRect(CompletionList, NULL, TRUE);
     }
 }
@@ -225,6 +447,12 @@ LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     case WM_KEYUP:
         OnBoxKeyUp(box, wParam);
         break;
+    case WM_TIMER:
+        if (wParam == kWarmImagesTimer) {
+            WarmImages(box);
+            return 0;
+        }
+        break;
     case WM_CHAR:
         if (wParam == '\r') {
             RunCommandText(IconTable, Settings);
@@ -256,6 +484,7 @@ LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPAR
         }
         // The list view releases the image list it holds as it goes.
         completionImages = NULL;
+        ForgetAllImages();
         break;
     case WM_LBUTTONDOWN: {
         POINT point;
@@ -317,8 +546,15 @@ void CreateCommandControls(HWND mainWindow) {
     SendMessageA(CompletionList, LVM_SETBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTCOLOR, 0, kListText);
+    ForgetAllImages();
+    // Room for 64 images at first and 64 more at a time: without a growth step the list would be
+    // copied afresh for every image added.
+    completionImages = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 64, 64);
+    SetListImages(CompletionList, LVSIL_SMALL, completionImages);
+    SetIconDestroyedListener(ForgetIconImage);
 
     SetFocus(CommandBox);
     SendMessageA(CommandBox, WM_CREATE, 0, 0);
     SendMessageA(CompletionList, WM_CREATE, 0, 0);
+    StartWarmingImages();
 }

@@ -20,12 +20,14 @@ void InsertNameColumn(HWND listView, int width) {
     SendMessageW(listView, LVM_INSERTCOLUMNW, 0, (LPARAM)&column);
 }
 
-void InsertImageItem(HWND listView, int index, const char* text) {
+void InsertImageItem(HWND listView, int index, const char* text) { InsertImageItem(listView, index, text, index); }
+
+void InsertImageItem(HWND listView, int index, const char* text, int image) {
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = index;
     item.iSubItem = 0;
     item.pszText = const_cast<char*>(text);
-    item.iImage = index;
+    item.iImage = image;
     SendMessageA(listView, LVM_INSERTITEMA, 0, (LPARAM)&item);
 }

@@ -11,3 +11,5 @@ void SetListImages(HWND listView, int kind, HIMAGELIST images);
 void InsertNameColumn(HWND listView, int width);
 // Inserts item index with the given text, showing image index of the list's images.
 void InsertImageItem(HWND listView, int index, const char* text);
+// Inserts item index with the given text, showing the given image of the list's images.
+void InsertImageItem(HWND listView, int index, const char* text, int image);

@@ -1,5 +1,8 @@
 // One key release in the command box, from the key reaching the box to the list filled and the
 // inline completion set, with the real edit and list-view controls under Wine.
+//  warm: the images of the icons were made before (every release still replaces every item);
+//  cold: the first release after the controls are made (start-up) or after an icon changes.
+// Prints one "ROW|label|median|unit|target" line per figure for scripts/bench.sh.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,90 +13,187 @@
 #include <vector>
 
 #include "launcher/board/board_geometry.h"
+#include "launcher/board/hover_label.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
-#include "launcher/settings/settings.h"
-#include "launcher/board/hover_label.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
+#include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
 
 namespace {
 
+HWND mainWindow;
+std::string shell32;
+int shell32Icons;
+
 LRESULT CALLBACK PlainMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
-    return (to.QuadPart - from.QuadPart) * 1000.0 / frequency.QuadPart;
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
 }
 
-void Measure(HWND box, int pages, int columns, int rows, int matching, int rounds) {
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+// Lets the idle work of the controls run (timers come only when the queue is empty).
+void Idle(double milliseconds) {
+    const double end = Now() + milliseconds;
+    while (Now() < end) {
+        Pump();
+        Sleep(1);
+    }
+}
+
+void Row(const std::string& label, double value, const char* target) {
+    std::printf("ROW|%s|%.1f|ms|%s\n", label.c_str(), value, target);
+    std::fflush(stdout);
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+HWND MakeControls() {
+    if (CompletionList != NULL) {
+        DestroyWindow(mainWindow);
+        DestroyWindow(HoverLabel);
+        DestroyWindow(CompletionList);
+        CompletionList = NULL;
+        HoverLabel = NULL;
+    }
+    const int width = BoardWindowWidth(15);
+    const int height = BoardWindowHeight(15);
+    mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "CommandBenchMain", "bench", WS_POPUP, 50, 20, width, height,
+                                 NULL, NULL, GetModuleHandleA(NULL), NULL);
+    ShowWindow(mainWindow, SW_SHOW);
+    Settings.WindowRect = Rect{50, 20, 50 + width, 20 + height};
+    CreateCommandControls(mainWindow);
+    return GetDlgItem(mainWindow, IDC_COMMANDBOX);
+}
+
+void ClearTable() {
+    for (int s = 1; s <= kSlotCount; s++)
+        if (IconTable[s].icon != nullptr)
+            ClearSlot(s);
+}
+
+// Every slot occupied; `matching` of them, spread evenly, begin with "a", the rest with "z". Icons:
+// distinct ones from shell32.dll, as many as it has, or one shared icon.
+void Fill(int pages, int matching, bool distinctIcons) {
+    ClearTable();
+    // One page of 10 x 7, or 13 pages of 15 x 15.
     Settings.PageCount = pages;
-    Settings.IconCountColumn = columns;
-    Settings.IconCountRow = rows;
-    const int slots = pages * columns * rows;
-    std::memset(IconTable, 0, sizeof IconTable);
-    HICON icon = LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
+    Settings.IconCountColumn = pages == 1 ? 10 : 15;
+    Settings.IconCountRow = pages == 1 ? 7 : 15;
+    const int slots = BoardSlotCount(Settings);
     for (int s = 1; s <= slots; s++) {
-        IconTable[s].icon = (IconHandle)icon;
+        IconEntry& e = IconTable[s];
+        const int index = distinctIcons ? (s - 1) % shell32Icons : 0;
+        e.icon = LoadSlotIcon(shell32.c_str(), index);
+        std::strcpy(e.iconPath, shell32.c_str());
+        e.iconIndex = index;
         const bool matches = (long long)(s - 1) * matching % slots < matching;
-        std::string command = (matches ? "app" : "zed") + std::to_string(s);
-        std::strcpy(IconTable[s].command, command.c_str());
+        const char* start = matches ? "app" : "zed";
+        std::snprintf(e.command, sizeof e.command, "%s%d", start, s);
     }
+}
+
+double Release(HWND box, char letter) {
+    SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+    SendMessageA(box, WM_KEYDOWN, letter - 'a' + 'A', 1);
+    SendMessageA(box, WM_CHAR, letter, 1);
+    const double start = Now();
+    SendMessageA(box, WM_KEYUP, letter - 'a' + 'A', 0xC0000001);
+    const double took = Now() - start;
+    Pump();
+    return took;
+}
+
+void Warm(HWND box, int pages, int matching, const char* target, int rounds, bool listHidden = false) {
+    Fill(pages, matching, false);
+    Release(box, 'a');
     std::vector<double> times;
-    for (int i = 0; i < rounds + 1; i++) {
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
-        SendMessageA(box, WM_KEYDOWN, 'A', 1);
-        SendMessageA(box, WM_CHAR, 'a', 1);
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        SendMessageA(box, WM_KEYUP, 'A', 0xC0000001);
-        QueryPerformanceCounter(&end);
-        if (i > 0) // the first release creates what the controls keep
-            times.push_back(Milliseconds(start, end));
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+    for (int i = 0; i < rounds; i++) {
+        if (listHidden)
+            HideCompletionList();
+        times.push_back(Release(box, 'a'));
     }
-    std::sort(times.begin(), times.end());
-    char text[64];
-    GetWindowTextA(box, text, sizeof text);
-    std::printf("%4d occupied slots, %3d matches (%d items, box \"%s\"): key release median %.1f ms, min %.1f ms, "
-                "max %.1f ms over %d\n",
-                slots, MatchCount(), (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0), text,
-                times[times.size() / 2], times.front(), times.back(), rounds);
+    if (MatchCount() != matching) {
+        std::printf("command_key_bench: expected %d matches, found %d\n", matching, MatchCount());
+        std::exit(1);
+    }
+    Row("key release, warm, " + std::to_string(matching) + " matches of " + std::to_string(BoardSlotCount(Settings)) +
+            " slots" + (listHidden ? ", list hidden before" : ""),
+        Median(times), target);
+}
+
+// The first release with fresh controls: straight away, and after the idle time the launcher has
+// between its first paint and a key.
+void Cold(int pages, int matching, const char* label, const char* target, int rounds) {
+    std::vector<double> straight, afterIdle, afterChange;
+    for (int i = 0; i < rounds; i++) {
+        Fill(pages, matching, true);
+        HWND box = MakeControls();
+        straight.push_back(Release(box, 'a'));
+        Fill(pages, matching, true);
+        box = MakeControls();
+        Idle(pages == 1 ? 1000 : 3000);
+        afterIdle.push_back(Release(box, 'a'));
+        // An edit gives one matching slot another icon; the next key shows it.
+        IconEntry& e = IconTable[1];
+        IconHandle old = e.icon;
+        e.iconIndex = (e.iconIndex + 1) % shell32Icons;
+        e.icon = LoadSlotIcon(shell32.c_str(), e.iconIndex);
+        ReleaseIcon(old);
+        afterChange.push_back(Release(box, 'a'));
+    }
+    Row(std::string("key release, cold, ") + label + ", after start-up idle", Median(afterIdle), target);
+    Row(std::string("key release, cold, ") + label + ", after an icon change", Median(afterChange), target);
+    Row(std::string("key release, cold, ") + label + ", no image made yet", Median(straight), "-");
 }
 
 } // namespace
 
 int main() {
+    programInstance = GetModuleHandleA(NULL);
+    InstallWin32Platform();
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    shell32 = std::string(system) + "\\shell32.dll";
+    shell32Icons = (int)ExtractIconExA(shell32.c_str(), -1, NULL, NULL, 0);
     std::strcpy(Settings.ComplementFunction, "1");
     WNDCLASSA wc = {};
     wc.lpfnWndProc = PlainMainProc;
-    wc.hInstance = GetModuleHandleA(NULL);
+    wc.hInstance = programInstance;
     wc.lpszClassName = "CommandBenchMain";
     RegisterClassA(&wc);
-    const int width = BoardWindowWidth(15);
-    const int height = BoardWindowHeight(15);
-    HWND main = CreateWindowExA(WS_EX_TOOLWINDOW, "CommandBenchMain", "bench", WS_POPUP, 50, 20, width, height, NULL,
-                                NULL, wc.hInstance, NULL);
-    ShowWindow(main, SW_SHOW);
-    Settings.IconCountColumn = 15;
-    Settings.WindowRect = Rect{50, 20, 50 + width, 20 + height};
-    CreateCommandControls(main);
-    HWND box = GetDlgItem(main, IDC_COMMANDBOX);
+    HWND box = MakeControls();
 
-    Measure(box, 13, 15, 15, 498, 5);   // 2925 slots, the match list's limit of 498
-    Measure(box, 13, 15, 15, 40, 9);    // 2925 slots, a typical handful of matches
-    Measure(box, 1, 10, 7, 70, 9);      // one page of 10 x 7, all matching
-    Measure(box, 1, 10, 7, 5, 9);       // one page, five matches
+    Warm(box, 1, 5, "<=2", 15);
+    Warm(box, 13, 40, "<=5", 15);
+    Warm(box, 1, 70, "<=5", 15);
+    Warm(box, 13, 498, "<=16", 9);
+    Warm(box, 1, 5, "-", 9, true); // the first letter: the list appears (Wine maps its X window)
+    char label[96];
+    std::snprintf(label, sizeof label, "70 matches of 70 slots, 70 icons");
+    Cold(1, 70, label, "<=16", 3);
+    std::snprintf(label, sizeof label, "498 matches of 2925 slots, %d icons", shell32Icons);
+    Cold(13, 498, label, "-", 3);
 
-    DestroyWindow(main);
+    ClearTable();
+    DestroyWindow(mainWindow);
     DestroyWindow(HoverLabel);
     DestroyWindow(CompletionList);
     return 0;

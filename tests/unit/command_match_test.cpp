@@ -334,19 +334,43 @@ TEST_F(CommandTable, KeyReleaseCompletesWhatWasTyped) {
 }
 
 struct SizeCase {
-    int matches, height, width;
+    int matches, rowHeight, height, width;
 };
 
-TEST(CompletionListSize, SeventeenPixelsARowUpTo103AndAScrollBarFromSixOn) {
-    const int column = 80;
-    const int scrollBar = 16;
+TEST(CompletionListSize, RowsAndBorderUpToFiveThenSixRowsAndAScrollBar) {
+    ListMetrics metrics = {80, 17, 16, 1, 1};
     const SizeCase cases[] = {
-        {1, 17, 80}, {5, 85, 80}, {6, 102, 96}, {7, 103, 96}, {498, 103, 96},
+        {1, 17, 19, 82},   {5, 17, 87, 82},    {6, 17, 102, 98},  {7, 17, 103, 98},  {498, 17, 103, 98},
+        {1, 16, 19, 82},   {5, 20, 102, 82},   {6, 20, 120, 98},  {7, 20, 121, 98},  // rows under 17 count as 17
     };
     for (const SizeCase& c : cases) {
-        ListSize size = CompletionListSize(c.matches, column, scrollBar);
-        EXPECT_EQ(size.height, c.height) << c.matches;
-        EXPECT_EQ(size.width, c.width) << c.matches;
+        metrics.rowHeight = c.rowHeight;
+        ListSize size = CompletionListSize(c.matches, metrics);
+        EXPECT_EQ(size.height, c.height) << c.matches << " rows of " << c.rowHeight;
+        EXPECT_EQ(size.width, c.width) << c.matches << " rows of " << c.rowHeight;
+    }
+    ListMetrics thick = {80, 17, 16, 2, 3};
+    EXPECT_EQ(CompletionListSize(2, thick).height, 40);
+    EXPECT_EQ(CompletionListSize(2, thick).width, 84);
+    EXPECT_EQ(CompletionListSize(9, thick).width, 100);
+}
+
+// The list view's own order, measured under Wine: ascending keys, and equal keys latest insertion first.
+TEST(ListViewOrder, AscendingKeysAndTheLaterOfEqualKeysFirst) {
+    const struct {
+        std::vector<const char*> keys;
+        std::vector<int> order;
+    } cases[] = {
+        {{}, {}},
+        {{"b", "a", "c"}, {1, 0, 2}},
+        {{"a", "b", "a", "b", "a"}, {4, 2, 0, 3, 1}},
+        {{"\x80", "a", "\x7f"}, {1, 2, 0}}, // bytes above 0x7f compare as unsigned
+        {{"ab", "a", "abc"}, {1, 0, 2}},     // a key that is the start of another comes first
+    };
+    for (const auto& c : cases) {
+        std::vector<int> order(c.keys.size(), -1);
+        ListViewOrder(c.keys.data(), (int)c.keys.size(), order.data());
+        EXPECT_EQ(order, c.order) << c.keys.size();
     }
 }
 

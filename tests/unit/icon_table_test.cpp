@@ -197,7 +197,16 @@ TEST_F(IconTableTest, IconsComeFromTheFallbackChain) {
     EXPECT_EQ(IconTable[6].icon, kResourceIcon);
 }
 
+// Handles the destroyed-icon listener was told of, each with whether it was still alive then.
+std::vector<std::pair<IconHandle, bool>> toldDestroyed;
+FakePlatform* listenedPlatform;
+
+void RecordDestroyed(IconHandle icon) { toldDestroyed.push_back({icon, listenedPlatform->live.count(icon) == 1}); }
+
 TEST_F(IconTableTest, SlotsShowingTheSamePictureShareOneHandle) {
+    toldDestroyed.clear();
+    listenedPlatform = &platform;
+    SetIconDestroyedListener(RecordDestroyed);
     std::string file;
     for (int slot = 1; slot <= 40; slot++)
         file += Group(slot, "n", "", "", slot % 2 ? "C:\\x.ico" : "C:\\Windows\\notepad.exe", "", slot % 2);
@@ -221,6 +230,13 @@ TEST_F(IconTableTest, SlotsShowingTheSamePictureShareOneHandle) {
     EXPECT_EQ(platform.live.size(), 1u) << "still held by the dialog's look-up";
     ReleaseIcon(extra);
     EXPECT_TRUE(platform.live.empty());
+    // The listener hears of each destroyed handle once, while it is still alive, and of nothing else
+    // (not the program's icon, not a release that leaves other users).
+    SetIconDestroyedListener(nullptr);
+    ASSERT_EQ(toldDestroyed.size(), 2u);
+    EXPECT_NE(toldDestroyed[0].first, toldDestroyed[1].first);
+    EXPECT_EQ(toldDestroyed[1].first, extra);
+    EXPECT_TRUE(toldDestroyed[0].second && toldDestroyed[1].second);
     // Once gone, the next look-up extracts afresh.
     IconHandle again = LoadSlotIcon("C:\\x.ico", 1);
     EXPECT_EQ(platform.extractions, 3);

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "launcher/board/board_geometry.h"
 #include "launcher/board/icon_table.h"
@@ -53,6 +54,48 @@ std::string ItemText(int index) {
 }
 
 int ItemCount() { return (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0); }
+
+int RowHeight() {
+    RECT row = {};
+    row.left = LVIR_BOUNDS;
+    SendMessageA(CompletionList, LVM_GETITEMRECT, 0, (LPARAM)&row);
+    return row.bottom - row.top > 17 ? row.bottom - row.top : 17;
+}
+
+// The pixels of an image list's image drawn on the list's grey, as the list view draws it.
+std::vector<DWORD> ImagePixels(HIMAGELIST images, int index) {
+    HDC dc = CreateCompatibleDC(NULL);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 16;
+    info.bmiHeader.biHeight = -16;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = NULL;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, 16, 16};
+    HBRUSH grey = CreateSolidBrush(RGB(150, 150, 150));
+    FillRect(dc, &all, grey);
+    DeleteObject(grey);
+    ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL);
+    GdiFlush();
+    std::vector<DWORD> pixels((DWORD*)bits, (DWORD*)bits + 256);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// The pixels of an icon made into a 16 x 16 image the way the list's images were first made.
+std::vector<DWORD> IconPixels(HICON icon) {
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 10, 0);
+    ImageList_SetImageCount(images, 1);
+    ImageList_ReplaceIcon(images, 0, icon);
+    std::vector<DWORD> pixels = ImagePixels(images, 0);
+    ImageList_Destroy(images);
+    return pixels;
+}
 
 std::pair<int, int> Selection(HWND box) {
     DWORD start = 0, end = 0;
@@ -210,23 +253,17 @@ TEST_F(CommandBoxTest, FirstLetterOffersBothAliasesAndCompletesTheFirst) {
     EXPECT_EQ(Selection(box), std::make_pair(1, 4));
     EXPECT_STREQ(TypedPrefix, "m"); // at the release the box held only the typed letter
 
-    // Each item keeps its own icon: image i is the icon of the i-th match in slot order.
-    LVITEMA item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = 0;
-    SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item);
-    EXPECT_EQ(item.iImage, 1); // "Mail" is slot 5, the second match
-    HIMAGELIST images = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
-    EXPECT_EQ(ImageList_GetImageCount(images), 2);
-
-    // Under the box: 17 pixels left of it, overlapping its lower edge by 4; 17 pixels a row.
+    // Under the box: 17 pixels left of it, overlapping its lower edge by 4; two whole rows and the
+    // border, with no scroll bar over them.
     RECT boxRect, listRect;
     GetWindowRect(box, &boxRect);
     GetWindowRect(CompletionList, &listRect);
     EXPECT_EQ(listRect.left, boxRect.left - 17);
     EXPECT_EQ(listRect.top, boxRect.bottom - 4);
-    EXPECT_EQ(listRect.bottom - listRect.top, 34);
-    EXPECT_EQ(listRect.right - listRect.left, SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0));
+    EXPECT_EQ(listRect.bottom - listRect.top, 2 * RowHeight() + 2 * GetSystemMetrics(SM_CYBORDER));
+    EXPECT_EQ(listRect.right - listRect.left,
+              SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0) + 2 * GetSystemMetrics(SM_CXBORDER));
+    EXPECT_EQ(GetWindowLongA(CompletionList, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
 }
 
 TEST_F(CommandBoxTest, NextLetterNarrowsAndAnUnknownOneHidesTheList) {
@@ -288,11 +325,12 @@ TEST_F(CommandBoxTest, EditingKeysHideTheListWithoutCompleting) {
     EXPECT_EQ(Text(box), "m");
 }
 
-TEST_F(CommandBoxTest, ListHeightAndScrollBarFollowTheNumberOfMatches) {
+TEST_F(CommandBoxTest, UpToFiveRowsShowWholeAndFromSixOnOnlyAVerticalBarAppears) {
+    const int bx = GetSystemMetrics(SM_CXBORDER), by = GetSystemMetrics(SM_CYBORDER);
     const struct {
-        int matches, height;
+        int matches, rows; // rows: the list's height in rows, border aside
         bool scrollBar;
-    } cases[] = {{5, 85, false}, {6, 102, true}, {7, 103, true}, {30, 103, true}};
+    } cases[] = {{1, 1, false}, {2, 2, false}, {5, 5, false}, {6, 6, true}, {7, 6, true}, {30, 6, true}};
     for (const auto& c : cases) {
         std::memset(IconTable, 0, sizeof IconTable);
         for (int i = 1; i <= c.matches; i++)
@@ -302,9 +340,118 @@ TEST_F(CommandBoxTest, ListHeightAndScrollBarFollowTheNumberOfMatches) {
         RECT r;
         GetWindowRect(CompletionList, &r);
         const int column = (int)SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0);
-        EXPECT_EQ(r.bottom - r.top, c.height) << c.matches;
-        EXPECT_EQ(r.right - r.left, column + (c.scrollBar ? GetSystemMetrics(SM_CXVSCROLL) : 0)) << c.matches;
+        const int row = RowHeight();
+        if (c.scrollBar)
+            EXPECT_EQ(r.bottom - r.top, c.matches == 6 ? 6 * row : 6 * row + 1) << c.matches;
+        else
+            EXPECT_EQ(r.bottom - r.top, c.rows * row + 2 * by) << c.matches;
+        EXPECT_EQ(r.right - r.left, column + 2 * bx + (c.scrollBar ? GetSystemMetrics(SM_CXVSCROLL) : 0)) << c.matches;
+        const LONG style = GetWindowLongA(CompletionList, GWL_STYLE);
+        EXPECT_EQ((style & WS_VSCROLL) != 0, c.scrollBar) << c.matches;
+        EXPECT_EQ(style & WS_HSCROLL, 0) << c.matches;
+        // The column is as wide as the list view itself would make it for these texts.
+        SendMessageA(CompletionList, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+        EXPECT_EQ(SendMessageA(CompletionList, LVM_GETCOLUMNWIDTH, 0, 0), column) << c.matches;
     }
+}
+
+// The items go in already in the order the list view sorts them: any set of texts must come out as a
+// list view that sorts itself shows them.
+TEST_F(CommandBoxTest, ItemsStandInTheListViewsOwnOrder) {
+    const char* texts[] = {"a-b",  "ab",   "AB",   "a_b", "a b", "a'b", "Ab",   "ab",   "a10",
+                           "a9",   "a#",   "a",    "A",   "aa",  "a-",  "a.b",  "ab-",  "a\x83\x81\x83\x82",
+                           "a\xd2", "a\x81\x5b", "aZ", "az", "a~", "a!",  "a1a", "a!b", "a'"};
+    const int n = (int)(sizeof texts / sizeof texts[0]);
+    for (int round = 0; round < 2; round++) {
+        std::memset(IconTable, 0, sizeof IconTable);
+        for (int i = 0; i < n; i++)
+            Occupy(round == 0 ? i + 1 : n - i, texts[i]);
+        HWND sorted = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | LVS_SORTASCENDING, 0, 0, 100, 100,
+                                      main, NULL, GetModuleHandleA(NULL), NULL);
+        LVCOLUMNA column = {};
+        column.mask = LVCF_WIDTH;
+        column.cx = 50;
+        SendMessageA(sorted, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+        for (int slot = 1; slot <= n; slot++) {
+            LVITEMA item = {};
+            item.mask = LVIF_TEXT;
+            item.pszText = IconTable[slot].command;
+            SendMessageA(sorted, LVM_INSERTITEMA, 0, (LPARAM)&item);
+        }
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, 'a');
+        ASSERT_EQ(ItemCount(), n);
+        for (int i = 0; i < n; i++) {
+            char expected[64] = "";
+            LVITEMA item = {};
+            item.pszText = expected;
+            item.cchTextMax = sizeof expected;
+            SendMessageA(sorted, LVM_GETITEMTEXTA, i, (LPARAM)&item);
+            EXPECT_EQ(ItemText(i), expected) << "item " << i << ", round " << round;
+        }
+        DestroyWindow(sorted);
+        const DWORD bars = WS_VSCROLL | WS_HSCROLL;
+        EXPECT_EQ((DWORD)GetWindowLongA(CompletionList, GWL_STYLE) & ~(WS_VISIBLE | bars), 0x4080409Du & ~WS_VISIBLE);
+    }
+}
+
+// Each item shows the image of its slot's current icon, also after the board's icons change: a swap,
+// a drop, an edit and a delete (whose handle's value may come back for another icon).
+TEST_F(CommandBoxTest, EachItemShowsItsSlotsIconAfterIconsChange) {
+    InstallWin32Platform();
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string shell32 = std::string(system) + "\\shell32.dll";
+    auto Load = [&](int slot, const char* command, int index) {
+        IconTable[slot].icon = LoadSlotIcon(shell32.c_str(), index);
+        std::strcpy(IconTable[slot].iconPath, shell32.c_str());
+        IconTable[slot].iconIndex = index;
+        std::strcpy(IconTable[slot].command, command);
+    };
+    auto Check = [&](const char* when) {
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, 'i');
+        HIMAGELIST images = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
+        for (int i = 0; i < ItemCount(); i++) {
+            LVITEMA item = {};
+            item.mask = LVIF_IMAGE;
+            item.iItem = i;
+            SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item);
+            int slot = FindCommand(IconTable, kSlotCount, ItemText(i).c_str(), 0);
+            ASSERT_NE(slot, 0) << when;
+            EXPECT_EQ(ImagePixels(images, item.iImage), IconPixels((HICON)IconTable[slot].icon))
+                << when << ": " << ItemText(i);
+        }
+    };
+    for (int s = 1; s <= 6; s++)
+        Load(s, ("icon" + std::to_string(s)).c_str(), s * 3);
+    Check("first");
+    ASSERT_EQ(ItemCount(), 6);
+    SwapSlots(2, 5);
+    Check("after a swap");
+    SwapSlots(3, 20); // onto a free slot
+    Check("after a move");
+    Load(30, "icon30", 40); // a drop onto a free slot
+    Check("after a drop");
+    IconHandle old = IconTable[1].icon; // an edit gives slot 1 another icon
+    Load(1, "icon1", 41);
+    ReleaseIcon(old);
+    Check("after an edit");
+    for (int round = 0; round < 3; round++) { // deletes, and new icons that may take the freed values
+        ClearSlot(4 + round);
+        Load(40 + round, ("icon4" + std::to_string(round)).c_str(), 50 + round);
+        Check("after a delete and a new icon");
+    }
+    for (int round = 0; round < 70; round++) { // edits enough to start the images afresh
+        IconHandle before = IconTable[2].icon;
+        Load(2, "icon2", 60 + round % 2);
+        ReleaseIcon(before);
+        Check("after many edits");
+    }
+    for (int s = 1; s <= kSlotCount; s++)
+        if (IconTable[s].icon != nullptr)
+            ClearSlot(s);
+    InstallPlatform(nullptr);
 }
 
 TEST_F(CommandBoxTest, WithoutComplementTheListStaysHiddenButDownWalksIt) {
@@ -385,17 +532,20 @@ TEST_F(CommandBoxTest, GdiObjectsStayFlatOver1000KeyReleases) {
     Occupy(3, "memo");
     Occupy(5, "Mail");
     Occupy(8, "mix");
+    for (int i = 0; i < 9; i++)
+        Occupy(20 + i, ("note" + std::to_string(i)).c_str());
+    // Two prefixes in turn, so every release replaces every item (and the scroll bar comes and goes).
+    auto Release = [&](int i) {
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        Letter(box, i % 2 ? 'n' : 'm');
+    };
     // The first releases create what the controls keep for good (scroll bars, cached DCs and fonts).
-    for (int i = 0; i < 5; i++) {
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
-        Letter(box, 'm');
-    }
+    for (int i = 0; i < 6; i++)
+        Release(i);
     const int before = CountGdiObjects();
-    for (int i = 0; i < 1000; i++) {
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
-        Letter(box, 'm');
-    }
-    ASSERT_EQ(ItemCount(), 3);
+    for (int i = 0; i < 1000; i++)
+        Release(i);
+    ASSERT_EQ(ItemCount(), 9);
     const int after = CountGdiObjects();
     printf("GDI objects before %d, after 1000 key releases %d\n", before, after);
     EXPECT_EQ(after, before);
@@ -415,7 +565,7 @@ TEST_F(CommandBoxTest, TheListViewReleasesTheImageListItHolds) {
     ReleaseCompletionImages();
     ReleaseCompletionImages(); // a second call finds nothing to release
     EXPECT_EQ(CountGdiObjects(), beforeRelease);
-    EXPECT_EQ(ImageList_GetImageCount(held), 2);
+    EXPECT_EQ(ImageList_GetImageCount(held), 1); // the two share one icon
     EXPECT_EQ((HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0), held);
 
     // Destroying the list view frees its image list: an image list of the same kind owns this many.
