@@ -4,8 +4,6 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <utility>
-#include <vector>
 
 #include "launcher/board/board_geometry.h"
 #include "launcher/board/hover_label.h"
@@ -38,7 +36,7 @@ int imageCount; // images in completionImages
 // Images of destroyed handles. An image is never made anew in place (ImageList_ReplaceIcon draws an
 // icon over what the place held, which shows through its transparent parts), so once there are
 // kFreedImagesBeforeReset of them the next fill starts from an empty image list.
-std::vector<int> freedImages;
+int freedImages; // images of destroyed handles in completionImages
 const int kFreedImagesBeforeReset = 64;
 bool columnMade;
 // The idle warm-up makes the images of the aliases' icons after start-up and after an icon change,
@@ -215,7 +213,7 @@ int ImageOf(HICON icon) {
     ImageEntry* entry = FindImageEntry(icon);
     if (entry->icon == icon)
         return entry->image;
-    if (imageCount - (int)freedImages.size() >= kImageTableSize / 2)
+    if (imageCount - freedImages >= kImageTableSize / 2)
         return -1; // never: every distinct handle of the board fits twice over
     const int image = ImageList_ReplaceIcon(completionImages, -1, icon);
     if (image < 0)
@@ -237,7 +235,7 @@ void ForgetIconImage(IconHandle icon) {
     ImageEntry* entry = FindImageEntry((HICON)icon);
     if (entry->icon == NULL)
         return;
-    freedImages.push_back(entry->image);
+    freedImages++;
     // Backward-shift deletion keeps every later entry of the run reachable from its hash.
     unsigned hole = (unsigned)(entry - imageTable);
     for (unsigned i = (hole + 1) & (kImageTableSize - 1); imageTable[i].icon != NULL;
@@ -258,7 +256,7 @@ int TextWidth(int slot);
 void ForgetAllImages() {
     std::memset(imageTable, 0, sizeof imageTable);
     imageCount = 0;
-    freedImages.clear();
+    freedImages = 0;
     columnMade = false;
     ForgetTextWidths();
 }
@@ -323,31 +321,30 @@ void SizeColumn(int matches) {
 }
 
 // Sort keys of the matches' texts, as the list view compares them (its ANSI texts become UTF-16 by the
-// ANSI code page and compare by the thread's locale).
-std::vector<char> sortKeyBytes;
-std::vector<const char*> sortKeys;
-std::vector<int> matchOrder;
+// ANSI code page and compare by the thread's locale). Fixed tables: no heap on the key path. A key
+// of a 49-byte command takes a few hundred bytes at most; the pool holds 512 for every match.
+const int kSortKeyRoom = 1024;
+char sortKeyBytes[kMaxMatches * 512 + kSortKeyRoom];
+const char* sortKeys[kMaxMatches];
+int matchOrder[kMaxMatches];
 
 void MakeSortKeys(int matches) {
-    const int kKeyRoom = 1024;
-    std::vector<int> offsets(matches);
-    sortKeyBytes.resize((size_t)matches * kKeyRoom);
     int used = 0;
     for (int i = 0; i < matches; i++) {
         WCHAR wide[kNameSize];
         if (MultiByteToWideChar(CP_ACP, 0, IconTable[MatchList[i + 1]].command, -1, wide, kNameSize) == 0)
             wide[0] = 0;
-        int n = LCMapStringW(GetThreadLocale(), LCMAP_SORTKEY, wide, -1, (LPWSTR)&sortKeyBytes[used], kKeyRoom);
+        int room = (int)sizeof sortKeyBytes - used;
+        if (room > kSortKeyRoom)
+            room = kSortKeyRoom;
+        int n = LCMapStringW(GetThreadLocale(), LCMAP_SORTKEY, wide, -1, (LPWSTR)&sortKeyBytes[used], room);
         if (n == 0) {
             sortKeyBytes[used] = '\0';
             n = 1;
         }
-        offsets[i] = used;
+        sortKeys[i] = &sortKeyBytes[used];
         used += n;
     }
-    sortKeys.resize(matches);
-    for (int i = 0; i < matches; i++)
-        sortKeys[i] = &sortKeyBytes[offsets[i]];
 }
 
 } // namespace
@@ -369,10 +366,10 @@ void FillCompletionList() {
         DefWindowProcA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
-    if ((int)freedImages.size() >= kFreedImagesBeforeReset) {
+    if (freedImages >= kFreedImagesBeforeReset) {
         std::memset(imageTable, 0, sizeof imageTable);
         imageCount = 0;
-        freedImages.clear();
+        freedImages = 0;
         ImageList_Remove(completionImages, -1);
     }
     if (!columnMade) {
@@ -384,8 +381,7 @@ void FillCompletionList() {
     // already in its order (ListViewOrder, checked against the list view itself), with the sorting
     // style off meanwhile.
     MakeSortKeys(matches);
-    matchOrder.resize(matches);
-    ListViewOrder(sortKeys.data(), matches, matchOrder.data());
+    ListViewOrder(sortKeys, matches, matchOrder);
     // The list view is told of a style without the sorting bit while the window's own style stays as
     // it is (SetWindowLong would add WS_CLIPSIBLINGS to a child of the desktop under Wine).
     STYLESTRUCT sorting = {};
@@ -397,7 +393,9 @@ void FillCompletionList() {
         const IconEntry& e = IconTable[MatchList[matchOrder[i] + 1]];
         InsertImageItem(CompletionList, i, e.command, ImageOf((HICON)e.icon));
     }
-    std::swap(sorting.styleOld, sorting.styleNew);
+    DWORD sortingOff = sorting.styleNew;
+    sorting.styleNew = sorting.styleOld;
+    sorting.styleOld = sortingOff;
     SendMessageA(CompletionList, WM_STYLECHANGED, GWL_STYLE, (LPARAM)&sorting);
     SizeColumn(matches);
     SendMessageA(CompletionList, WM_SETREDRAW, TRUE, 0);
