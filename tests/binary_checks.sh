@@ -45,4 +45,10 @@ echo "$imports" | grep -Eq '^\s*80000002\s+2\s' && pass "imports ordinal 2" || f
 echo "$imports" | grep -Eq '^\s*80000003\s+3\s' && pass "imports ordinal 3" || fail "ordinal 3 not imported: $imports"
 echo "$imports" | grep -Eq 'SetHook|ResetHook' && fail "the hook is imported by name" || pass "no import by name"
 
+# Small on purpose: a heap container or a function-local static with a constructor pulls the C++
+# runtime's exception and thread-guard code in, which more than doubles the exe.
+bytes=$(stat -c %s "$exe")
+[ "$bytes" -le 200000 ] && pass "ZeltLauncher.exe is $bytes bytes" ||
+    fail "ZeltLauncher.exe is $bytes bytes: something brought in the C++ runtime (std::vector, a local static?)"
+
 [ $failures -eq 0 ]
