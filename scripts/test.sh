@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test of ZeltLauncher on a Debian 12 machine, installing what is missing first:
 #  1. the Win32-free code's unit tests, natively under AddressSanitizer and UBSan;
-#  2. the icons.dat reader's fuzzer, for a bounded time;
+#  2. the icons.dat and setting.ini readers' fuzzers, for a bounded time;
 #  3. the 32-bit build: unit tests, Win32-layer tests, binary checks and end-to-end tests under Wine,
 #     inside a private Xvfb with a Japanese locale.
 # Every process it starts (Xvfb, wineserver) is stopped when it ends.
@@ -30,7 +30,7 @@ fi
 grep -E 'tests passed|Total Test' build/native-ctest.log
 
 if [ -x scripts/run_fuzz.sh ] || [ -f scripts/run_fuzz.sh ]; then
-    echo "== fuzzing the icons.dat reader"
+    echo "== fuzzing the file readers"
     if bash scripts/run_fuzz.sh >build/fuzz.log 2>&1; then
         note "fuzzer: no crash ($(tail -1 build/fuzz.log))"
     else
