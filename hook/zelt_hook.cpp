@@ -29,11 +29,12 @@ static const char kRunDialogTitle[] = "ファイル名を指定して実行";
 static const char kLauncherClass[] = "ZeltLauncher"; // kMainWindowClass: the hook shares no header of the shell
 
 // Wine keeps a killed launcher's hook running in other processes, with the dead window's handle in
-// the shared section; that handle may since name another program's window. Act only for a live
-// launcher window.
-static bool LauncherAlive() {
+// the shared section; that handle may since name another program's window, or the next launcher may
+// have the takeover off. Act only for a live launcher window that asked for it.
+static bool LauncherWantsTakeover() {
     char className[sizeof kLauncherClass + 1];
-    return GetClassNameA(sharedData.launcherWindow, className, sizeof className) != 0 &&
+    return TakeoverRequested(sharedData.takeoverFlag) &&
+           GetClassNameA(sharedData.launcherWindow, className, sizeof className) != 0 &&
            lstrcmpA(className, kLauncherClass) == 0;
 }
 
@@ -41,7 +42,7 @@ static LRESULT CALLBACK RunDialogHookProc(int code, WPARAM first, LPARAM second)
     if (code == HCBT_CREATEWND) {
         // Any window creation anywhere is a chance to catch a Run dialog that is already open.
         HWND runDialog = FindWindowA(kRunDialogClass, kRunDialogTitle);
-        if (runDialog != NULL && LauncherAlive()) {
+        if (runDialog != NULL && LauncherWantsTakeover()) {
             SetWindowPos(runDialog, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
             SendMessageA(runDialog, WM_CLOSE, 0, 0);
             ShowWindow(sharedData.launcherWindow, SW_SHOW);
