@@ -71,11 +71,6 @@ int SaveIcons() {
     UseWin32IconPlatform();
     char path[kPathSize];
     IconsFilePath(path, sizeof path);
-    if (path[0] != '\0' && SaveIconsTo(path))
-        return 0;
-    // The old file is still there. A box at log-off would hold up Windows, so then stay silent.
-    if (GetSystemMetrics(SM_SHUTTINGDOWN) == 0)
-        MessageBoxA(MainWindow, "アイコンの設定(icons.dat)を保存できませんでした。\n以前の内容が残っています。",
-                    "保存エラー", MB_ICONERROR);
-    return 0;
+    // On failure the old file is still there; the shutdown tells the person once for both files.
+    return path[0] != '\0' && SaveIconsTo(path) ? 0 : 1;
 }

@@ -69,9 +69,11 @@ bool JoinPath(char* out, int size, const char* directory, const char* name);
 
 // The Win32 edge (settings_file.cpp).
 void LoadSettings();
-void SaveSettings();
+// Writes setting.ini in the program folder: 0 when saved, 1 when the previous file was kept.
+int SaveSettings();
 // The executable's directory without a trailing separator; empty when it does not fit size bytes.
 void ProgramDirectory(char* out, int size);
 // The same two operations on a given file, for tests.
 void LoadSettingsFrom(const char* iniPath, const char* programDirectory);
-void SaveSettingsTo(const char* iniPath);
+// Saving writes a copy and swaps it in only when complete: false (old file untouched) when it cannot.
+bool SaveSettingsTo(const char* iniPath);
