@@ -3,6 +3,7 @@
 # 10 million by default, one target after the other at low priority, and the figures are printed:
 # inputs, seconds, inputs per second, coverage (edges and features), corpus size, crashes.
 # Logs and any crashing input: build/fuzz/campaign-<target>.log, build/fuzz/campaign-<target>-crash-*.
+# FUZZ_TARGETS picks targets (default "icons_reader settings_reader").
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$ROOT/build/fuzz
@@ -10,7 +11,7 @@ RUNS=${FUZZ_RUNS:-10000000}
 FUZZ_BUILD_ONLY=1 nice -n 10 bash "$ROOT/scripts/run_fuzz.sh" || exit 1
 cd "$OUT"
 status=0
-for target in icons_reader settings_reader; do
+for target in ${FUZZ_TARGETS:-icons_reader settings_reader}; do
     seeds=$ROOT/tests/fuzz/corpus
     [ $target = settings_reader ] && seeds=$ROOT/tests/fuzz/settings_corpus
     log=$OUT/campaign-$target.log

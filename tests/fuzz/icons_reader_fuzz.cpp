@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "launcher/board/icon_table.h"
 #include "launcher/settings/settings.h"
@@ -103,7 +102,11 @@ void SweepTable() {
             std::abort(); // the input reached a slot the scan did not name
 }
 
-std::string LoadAndSave(const uint8_t* data, size_t size, bool sweep) {
+// A saved file, in one of two fixed buffers: far more than a 4 KB input can make grow into.
+const size_t kSavedSize = 4 << 20;
+char savedFirst[kSavedSize], savedSecond[kSavedSize];
+
+size_t LoadAndSave(const uint8_t* data, size_t size, bool sweep, char* saved) {
     FILE* in = fmemopen((void*)data, size, "r");
     if (in == nullptr)
         std::abort();
@@ -112,14 +115,14 @@ std::string LoadAndSave(const uint8_t* data, size_t size, bool sweep) {
     CheckRecords();
     if (sweep)
         SweepTable();
-    char* buffer = nullptr;
-    size_t length = 0;
-    FILE* out = open_memstream(&buffer, &length);
-    WriteIcons(out);
+    FILE* out = fmemopen(saved, kSavedSize, "w");
+    if (out == nullptr || !WriteIcons(out))
+        std::abort();
+    size_t length = (size_t)std::ftell(out);
     std::fclose(out);
-    std::string saved(buffer, length);
-    std::free(buffer);
-    return saved;
+    if (length >= kSavedSize - 1)
+        std::abort(); // the buffer was too small to tell
+    return length;
 }
 
 } // namespace
@@ -134,14 +137,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0; // fmemopen refuses an empty buffer; an empty file loads nothing
     NoteSlots(data, size);
-    std::string first = LoadAndSave(data, size, sweep);
+    size_t first = LoadAndSave(data, size, sweep, savedFirst);
     ClearTouched();
-    if (!first.empty()) {
+    if (first != 0) {
         // The saved file names only slots it holds, so the scan of it is exact.
-        NoteSlots((const uint8_t*)first.data(), first.size());
-        std::string second = LoadAndSave((const uint8_t*)first.data(), first.size(), sweep);
+        NoteSlots((const uint8_t*)savedFirst, first);
+        size_t second = LoadAndSave((const uint8_t*)savedFirst, first, sweep, savedSecond);
         ClearTouched();
-        if (first != second)
+        if (first != second || std::memcmp(savedFirst, savedSecond, first) != 0)
             std::abort(); // a saved file must load back to itself
     }
     if (platform.live != 0)
