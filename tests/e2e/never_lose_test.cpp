@@ -233,6 +233,19 @@ TEST_F(Killed, AtStartUpIdleOrMidDragTheFilesStayAndTheNextTakeoverWorks) {
     std::string icons = IconGroup(1, "alpha", tool, folder, "alpha") + IconGroup(2, "beta", tool, folder, "beta");
     WriteFile(folder + "\\setting.ini", settings);
     WriteFile(folder + "\\icons.dat", icons);
+    {
+        // A successful save first: a dragged icon, a moved window.
+        Launcher saving;
+        ASSERT_TRUE(StartLauncher(saving, folder));
+        POINT icon = Cell(1, 1), free5 = Cell(4, 1), empty = Cell(4, 4);
+        Drag(icon.x, icon.y, free5.x, free5.y);
+        Drag(empty.x, empty.y, empty.x + 20, empty.y + 10);
+        ASSERT_TRUE(WaitUntil([&] { return WindowRect(saving.window).left == kLeft + 20; }));
+        ASSERT_TRUE(CloseLauncher(saving));
+        settings = ReadFile(folder + "\\setting.ini");
+        icons = ReadFile(folder + "\\icons.dat");
+        ASSERT_EQ(icons, IconGroup(1, "alpha", tool, folder, "alpha") + IconGroup(5, "beta", tool, folder, "beta"));
+    }
     const char* moments[] = {"start-up", "idle", "mid-drag"};
     for (const char* moment : moments) {
         SCOPED_TRACE(moment);
@@ -249,11 +262,12 @@ TEST_F(Killed, AtStartUpIdleOrMidDragTheFilesStayAndTheNextTakeoverWorks) {
         } else {
             ASSERT_TRUE(StartLauncher(launcher, folder));
             if (std::string(moment) == "mid-drag") {
-                POINT icon = Cell(0, 1), free5 = Cell(4, 1);
-                MoveMouse(icon.x, icon.y);
+                // The window stands 20, 10 from where it started since the save.
+                POINT icon = Cell(0, 1), free = Cell(3, 1);
+                MoveMouse(icon.x + 20, icon.y + 10);
                 LeftDown();
                 Pause(150);
-                MoveMouse((icon.x + free5.x) / 2, icon.y);
+                MoveMouse(free.x + 20, free.y + 10);
                 Pause(150);
             }
         }
@@ -266,8 +280,8 @@ TEST_F(Killed, AtStartUpIdleOrMidDragTheFilesStayAndTheNextTakeoverWorks) {
     // The next launcher reads the files as they were, and takes over the Run dialog.
     Launcher next;
     ASSERT_TRUE(StartLauncher(next, folder));
-    EXPECT_EQ(WindowRect(next.window).left, kLeft);
-    MoveMouse(kLeft + 260, kTop + 240);
+    EXPECT_EQ(WindowRect(next.window).left, kLeft + 20);
+    MoveMouse(kLeft + 280, kTop + 250);
     ShowWindow(next.window, SW_HIDE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(next.window); }, 8000));
     EXPECT_TRUE(RunDialogTakenOver());
