@@ -100,6 +100,7 @@ LRESULT OnClose(HWND window) {
     DestroyWindow(window);
     DestroyWindow(HoverLabel);
     DestroyWindow(CompletionList);
+    closing = false;
     return 0;
 }
 
