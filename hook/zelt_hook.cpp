@@ -27,12 +27,23 @@ static HINSTANCE moduleHandle;
 // Wide, so the Japanese title is matched whatever the system's code page.
 static const wchar_t kRunDialogClass[] = L"#32770";
 static const wchar_t kRunDialogTitle[] = L"ファイル名を指定して実行";
+static const char kLauncherClass[] = "ZeltLauncher"; // kMainWindowClass: the hook shares no header of the shell
+
+// Wine keeps a killed launcher's hook running in other processes, with the dead window's handle in
+// the shared section; that handle may since name another program's window, or the next launcher may
+// have the takeover off. Act only for a live launcher window that asked for it.
+static bool LauncherWantsTakeover() {
+    char className[sizeof kLauncherClass + 1];
+    return TakeoverRequested(sharedData.takeoverFlag) &&
+           GetClassNameA(sharedData.launcherWindow, className, sizeof className) != 0 &&
+           lstrcmpA(className, kLauncherClass) == 0;
+}
 
 static LRESULT CALLBACK RunDialogHookProc(int code, WPARAM first, LPARAM second) {
     if (code == HCBT_CREATEWND) {
         // Any window creation anywhere is a chance to catch a Run dialog that is already open.
         HWND runDialog = FindWindowW(kRunDialogClass, kRunDialogTitle);
-        if (runDialog != NULL) {
+        if (runDialog != NULL && LauncherWantsTakeover()) {
             SetWindowPos(runDialog, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
             SendMessageA(runDialog, WM_CLOSE, 0, 0);
             ShowWindow(sharedData.launcherWindow, SW_SHOW);

@@ -5,7 +5,7 @@
 #     2. the 32-bit build under Wine with a Japanese locale: unit tests, Win32-layer tests and binary
 #        checks in a private Xvfb, and the end-to-end tests, each program in an Xvfb and Wine prefix
 #        of its own, two at a time;
-#     3. the icons.dat reader's fuzzer (clang, libFuzzer) for a bounded time.
+#     3. the icons.dat and setting.ini readers' fuzzers (clang, libFuzzer) for a bounded time.
 #   scripts/test.sh --quick   the edit-build-test loop: 1 and the Win32-layer tests of 2.
 # The last line counts every test that ran: "N passed, N failed". Every process it starts (Xvfb,
 # wineserver) is stopped when it ends, and only those: a WINEPREFIX of the caller's is never used.
@@ -86,7 +86,7 @@ fi
 wine_env_stop
 
 if [ $quick -eq 0 ]; then
-    echo "== fuzzing the icons.dat reader"
+    echo "== fuzzing the file readers"
     configure_and_build fuzz build/fuzz -DZELT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
     run_ctest fuzz build/fuzz
 

@@ -23,9 +23,8 @@ extern IconEntry IconTable[kSlotCount + 1];
 
 // Reads icons.dat from the program folder: 0 when read, 1 when it cannot be opened.
 int LoadIcons();
-// Writes icons.dat to the program folder; 0. A failure is told in a box owned by owner, except
-// while Windows shuts down.
-int SaveIcons(WindowHandle owner);
+// Writes icons.dat to the program folder: 0 when saved, 1 when the previous file was kept.
+int SaveIcons();
 // Exchanges two slots' texts and index and refreshes both icon handles.
 void SwapSlots(int a, int b);
 // Releases the slot's icon and zeroes the record.

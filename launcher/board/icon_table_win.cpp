@@ -23,14 +23,9 @@ int LoadIcons() {
     return LoadIconsFrom(path);
 }
 
-int SaveIcons(WindowHandle owner) {
+int SaveIcons() {
     char path[kTextSize];
     IconsFilePath(path, sizeof path);
-    if (path[0] != '\0' && SaveIconsTo(path))
-        return 0;
-    // The old file is still there. A box at log-off would hold up Windows, so then stay silent.
-    if (GetSystemMetrics(SM_SHUTTINGDOWN) == 0)
-        MessageBoxW((HWND)owner, L"アイコンの設定(icons.dat)を保存できませんでした。\n以前の内容が残っています。",
-                    L"保存エラー", MB_ICONERROR);
-    return 0;
+    // On failure the old file is still there; the shutdown tells the person once for both files.
+    return path[0] != '\0' && SaveIconsTo(path) ? 0 : 1;
 }

@@ -16,7 +16,7 @@ void Platform::ReadProfile(const char*, const char*, const char*, const char* de
     if (size > 0)
         out[i] = '\0';
 }
-void Platform::WriteProfile(const char*, const char*, const char*, const char*) {}
+bool Platform::WriteProfile(const char*, const char*, const char*, const char*) { return true; }
 IconHandle Platform::ExtractFileIcon(const char*, int) { return nullptr; }
 IconHandle Platform::ExtractAssociated(const char*, int) { return nullptr; }
 IconHandle Platform::ResourceIcon() { return nullptr; }

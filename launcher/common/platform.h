@@ -20,7 +20,8 @@ struct Platform {
     // Copies at most size - 1 characters of the value (or of def when the key is missing) and a 0.
     virtual void ReadProfile(const char* file, const char* section, const char* key, const char* def, char* out,
                              int size);
-    virtual void WriteProfile(const char* file, const char* section, const char* key, const char* value);
+    // False when the write was refused.
+    virtual bool WriteProfile(const char* file, const char* section, const char* key, const char* value);
 
     // --- Icons
     // ExtractIconExA's large icon at index, or 0.

@@ -158,9 +158,9 @@ void OnOk(HWND dialog) {
     StoreBox(dialog, IDC_COMMAND, e.command, kNameSize);
     e.iconIndex = selectedIconIndex;
     IconHandle old = e.icon;
+    // LoadSlotIcon takes a reference of its own even when it hands back the same shared handle.
     e.icon = LoadSlotIcon(e.iconPath, e.iconIndex);
-    if (old != nullptr && old != e.icon)
-        ReleaseIcon(old);
+    ReleaseIcon(old);
     EndDialog(dialog, IDC_OK);
 }
 

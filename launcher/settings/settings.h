@@ -43,8 +43,8 @@ bool FlagOn(const char* flag);
 
 // Reads every key of iniPath in file order; programDirectory gives the default background picture.
 void ReadSettings(SettingsStore& s, const char* iniPath, const char* programDirectory);
-// Writes every key into iniPath in file order, integers as "%d".
-void WriteSettings(const SettingsStore& s, const char* iniPath);
+// Writes every key into iniPath in file order, integers as "%d"; false when a write was refused.
+bool WriteSettings(const SettingsStore& s, const char* iniPath);
 // Brings hand-edited board values into the board's limits (see limits.h): counts are clamped to the
 // nearest limit, a current page outside 1..PageCount becomes 1.
 void ClampBoardSettings(SettingsStore& s);
@@ -54,9 +54,11 @@ int BoardSlotCount(const SettingsStore& s);
 
 // The Win32 edge (settings_file.cpp).
 void LoadSettings();
-void SaveSettings();
+// Writes setting.ini in the program folder: 0 when saved, 1 when the previous file was kept.
+int SaveSettings();
 // The executable's directory without a trailing separator; empty when it does not fit size bytes.
 void ProgramDirectory(char* out, int size);
 // The same two operations on a given file, for tests.
 void LoadSettingsFrom(const char* iniPath, const char* programDirectory);
-void SaveSettingsTo(const char* iniPath);
+// Saving writes a copy and swaps it in only when complete: false (old file untouched) when it cannot.
+bool SaveSettingsTo(const char* iniPath);

@@ -1,10 +1,49 @@
 // setting.ini in the program folder, and the window rectangle the settings keep.
 #include "launcher/settings/settings_window.h"
 
+#include <cstring>
+
 #include "launcher/common/paths.h"
+#include "launcher/common/platform.h"
 #include "launcher/settings/settings.h"
 
 namespace {
+
+// Everything the profile functions see of a file: its section names, then each section's lines.
+// False when that does not fit; a setting.ini of that size is not one this program wrote.
+const int kProfileImageSize = 64 * 1024;
+char imageBefore[kProfileImageSize];
+char imageAfter[kProfileImageSize];
+
+bool ReadProfileImage(const char* file, char* image, int* length) {
+    DWORD names = GetPrivateProfileSectionNamesA(image, kProfileImageSize, file);
+    if (names >= (DWORD)kProfileImageSize - 2)
+        return false;
+    int used = names + 1;
+    for (const char* name = image; *name != '\0'; name += lstrlenA(name) + 1) {
+        int room = kProfileImageSize - used;
+        if (room < 3)
+            return false;
+        DWORD n = GetPrivateProfileSectionA(name, image + used, room, file);
+        if (n >= (DWORD)room - 2)
+            return false;
+        used += n + 1;
+    }
+    *length = used;
+    return true;
+}
+
+// The profile functions keep the file in memory (Wine rewrites it whole on every write and reports
+// no short write); dropping that copy and reading again shows whether the disk holds all of it.
+bool ProfileReadsBack(const char* file) {
+    int before = 0, after = 0;
+    if (!ReadProfileImage(file, imageBefore, &before))
+        return false;
+    WritePrivateProfileStringA(NULL, NULL, NULL, file);
+    if (!ReadProfileImage(file, imageAfter, &after))
+        return false;
+    return before == after && std::memcmp(imageBefore, imageAfter, before) == 0;
+}
 
 void SettingsPath(char* out, int size) {
     char directory[kTextSize];
@@ -32,7 +71,32 @@ void LoadSettingsFrom(const char* iniPath, const char* programDirectory) {
     ClampBoardSettings(Settings);
 }
 
-void SaveSettingsTo(const char* iniPath) { WriteSettings(Settings, iniPath); }
+bool SaveSettingsTo(const char* iniPath) {
+    if (iniPath[0] == '\0')
+        return false;
+    // Written into a copy and swapped in whole, like icons.dat: whatever else a person keeps in the
+    // file comes along, and a full disk or a locked file leaves the old one as it was.
+    char temporary[kTextSize + 8];
+    if (lstrlenA(iniPath) + 5 > (int)sizeof temporary)
+        return false;
+    lstrcpyA(temporary, iniPath);
+    lstrcatA(temporary, ".new");
+    if (!CopyFileA(iniPath, temporary, FALSE)) {
+        DWORD error = GetLastError();
+        // No setting.ini yet: start empty, without what a killed save may have left.
+        bool none = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        if (!none || (!DeleteFileA(temporary) && GetLastError() != ERROR_FILE_NOT_FOUND)) {
+            DeleteFileA(temporary);
+            return false;
+        }
+    }
+    if (!WriteSettings(Settings, temporary) || !ProfileReadsBack(temporary) ||
+        !ThePlatform().ReplaceFileWith(temporary, iniPath)) {
+        DeleteFileA(temporary);
+        return false;
+    }
+    return true;
+}
 
 void LoadSettings() {
     char directory[kTextSize];
@@ -42,10 +106,10 @@ void LoadSettings() {
     LoadSettingsFrom(path, directory);
 }
 
-void SaveSettings() {
+int SaveSettings() {
     char path[kTextSize];
     SettingsPath(path, sizeof path);
-    SaveSettingsTo(path);
+    return SaveSettingsTo(path) ? 0 : 1;
 }
 
 void RefreshWindowRect(HWND window) {

@@ -106,8 +106,9 @@ void ReadSettings(SettingsStore& s, const char* iniPath, const char* programDire
         s.NowPage = 1;
 }
 
-void WriteSettings(const SettingsStore& constSettings, const char* iniPath) {
+bool WriteSettings(const SettingsStore& constSettings, const char* iniPath) {
     Platform& platform = ThePlatform();
+    bool written = true;
     // The table holds pointers into the store; writing only reads through them.
     SettingsStore& s = const_cast<SettingsStore&>(constSettings);
     Key keys[kMaxKeys];
@@ -115,21 +116,22 @@ void WriteSettings(const SettingsStore& constSettings, const char* iniPath) {
     for (int i = 0; i < n; i++) {
         const Key& k = keys[i];
         if (k.kind == Kind::Text) {
-            platform.WriteProfile(iniPath, k.section, k.key, k.text);
+            written = platform.WriteProfile(iniPath, k.section, k.key, k.text) && written;
         } else {
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "%d", *k.number);
-            platform.WriteProfile(iniPath, k.section, k.key, buffer);
+            written = platform.WriteProfile(iniPath, k.section, k.key, buffer) && written;
         }
     }
     for (int page = 1; page <= kMaxPages; page++) {
         char key[16];
         std::snprintf(key, sizeof key, "Title%d", page);
-        platform.WriteProfile(iniPath, "Page", key, s.Title[page]);
+        written = platform.WriteProfile(iniPath, "Page", key, s.Title[page]) && written;
     }
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%d", s.NowPage);
-    platform.WriteProfile(iniPath, "Page", "NowPage", buffer);
+    written = platform.WriteProfile(iniPath, "Page", "NowPage", buffer) && written;
+    return written;
 }
 
 void ClampBoardSettings(SettingsStore& s) {

@@ -54,13 +54,36 @@ LRESULT OnSize(HWND window) {
     return 0;
 }
 
+// Set while Windows asks to end the session: a box then would hold up the log-off.
+bool endingSession;
+
+// One box for whatever could not be saved; the previous files are still there.
+void ReportSaveFailure(HWND window, bool icons, bool settings) {
+    if ((!icons && !settings) || endingSession || GetSystemMetrics(SM_SHUTTINGDOWN) != 0)
+        return;
+    const wchar_t* text = L"アイコンの設定(icons.dat)を保存できませんでした。\n以前の内容が残っています。";
+    if (icons && settings)
+        text = L"アイコンの設定(icons.dat)と設定(setting.ini)を保存できませんでした。\n以前の内容が残っています。";
+    else if (settings)
+        text = L"設定(setting.ini)を保存できませんでした。\n以前の内容が残っています。";
+    MessageBoxW(window, text, L"保存エラー", MB_ICONERROR);
+}
+
+// A second close while the error box is up (tray menu, log-off) must not save and tell again.
+bool closing;
+
 LRESULT OnClose(HWND window) {
+    if (closing)
+        return 0;
+    closing = true;
     RefreshWindowRect(window);
-    SaveIcons(window);
-    SaveSettings();
+    bool iconsFailed = SaveIcons() != 0;
+    bool settingsFailed = SaveSettings() != 0;
+    ReportSaveFailure(window, iconsFailed, settingsFailed);
     DestroyWindow(window);
     DestroyHoverLabel();
     DestroyCompletionList();
+    closing = false;
     return 0;
 }
 
@@ -114,6 +137,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnClose(window);
     case WM_QUERYENDSESSION:
         // Everything is saved and torn down before Windows goes on; never hold up a log-off.
+        endingSession = true;
         SendMessageA(window, WM_CLOSE, 0, 0);
         return TRUE;
     case WM_SETCURSOR:

@@ -33,9 +33,8 @@ void Win32Platform::ReadProfile(const char* file, const char* section, const cha
     GetPrivateProfileStringA(section, key, def, out, size, file);
 }
 
-void Win32Platform::WriteProfile(const char* file, const char* section, const char* key, const char* value) {
-    if (file[0] != '\0')
-        WritePrivateProfileStringA(section, key, value, file);
+bool Win32Platform::WriteProfile(const char* file, const char* section, const char* key, const char* value) {
+    return file[0] != '\0' && WritePrivateProfileStringA(section, key, value, file) != 0;
 }
 
 IconHandle Win32Platform::ExtractFileIcon(const char* path, int index) {

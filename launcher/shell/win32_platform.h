@@ -9,7 +9,7 @@ struct Win32Platform : Platform {
     bool ReplaceFileWith(const char* source, const char* target) override;
     void ReadProfile(const char* file, const char* section, const char* key, const char* def, char* out,
                      int size) override;
-    void WriteProfile(const char* file, const char* section, const char* key, const char* value) override;
+    bool WriteProfile(const char* file, const char* section, const char* key, const char* value) override;
     IconHandle ExtractFileIcon(const char* path, int index) override;
     IconHandle ExtractAssociated(const char* path, int index) override;
     IconHandle ResourceIcon() override;

@@ -26,8 +26,9 @@ struct FakeProfile : Platform {
         std::memcpy(out, value.data(), n);
         out[n] = '\0';
     }
-    void WriteProfile(const char*, const char* section, const char* key, const char* value) override {
+    bool WriteProfile(const char*, const char* section, const char* key, const char* value) override {
         writes.push_back(std::string(section) + "/" + key + "=" + value);
+        return true;
     }
 };
 

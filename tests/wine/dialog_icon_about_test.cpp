@@ -162,6 +162,22 @@ TEST_F(IconDialogTest, OkStoresTheBoxesAndTheChosenIcon) {
     EXPECT_NE(before, e.icon);
 }
 
+// OK with the icon as it was keeps the slot's one reference: clearing the slot then destroys the icon.
+TEST_F(IconDialogTest, OkWithTheIconUnchangedKeepsOneReference) {
+    IconHandle before = IconTable[5].icon;
+    for (int i = 0; i < 2; i++)
+        EXPECT_EQ(IDC_OK, RunEdit([&](HWND d) { Click(d, IDC_OK); }));
+    EXPECT_EQ(before, IconTable[5].icon);
+    ClearSlot(5);
+    ICONINFO info = {};
+    bool alive = GetIconInfo((HICON)before, &info) != FALSE;
+    if (alive) {
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    EXPECT_FALSE(alive) << "the icon outlived its last slot";
+}
+
 TEST_F(IconDialogTest, LongTextsAreCutToTheirFieldsAtACharacterBoundary) {
     // 30 two-byte characters: 60 bytes, more than the 49 a title holds.
     std::string title;
