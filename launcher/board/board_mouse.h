@@ -6,10 +6,10 @@
 #include "launcher/board/board_geometry.h"
 
 enum class CursorMode {
-    Default,    // the class cursor
-    Dragging,   // an icon is carried (hand holding a frame)
-    OverPage,   // over another page's button (pointing hand)
-    OverIcon,   // over an occupied cell (pointing hand)
+    Default,  // the class cursor
+    Dragging, // an icon is carried (hand holding a frame)
+    OverPage, // over another page's button (pointing hand)
+    OverIcon, // over an occupied cell (pointing hand)
 };
 
 struct BoardMouse {
@@ -32,11 +32,11 @@ struct PointerHits {
 // What a pointer move asks of the window, in this order: repaint a page button, show or hide the
 // label, close the completion.
 struct MoveEffects {
-    Rect repaintButton;   // a page button to repaint (all zero: none)
+    Rect repaintButton; // a page button to repaint (all zero: none)
     bool repaintsButton;
     bool hideLabel;
-    int labelPage;        // show this page's title in the label (0: none)
-    int labelSlot;        // show this slot's name in the label (0: none)
+    int labelPage; // show this page's title in the label (0: none)
+    int labelSlot; // show this slot's name in the label (0: none)
     int labelX, labelY;
     bool closeCompletion; // a page label replaced the command box's suggestion list
 };

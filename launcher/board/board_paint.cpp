@@ -172,8 +172,7 @@ void DrawTitle(HDC dc, Size w) {
 } // namespace
 
 void LoadBackground(HINSTANCE instance, const char* path) {
-    BackgroundBitmap =
-        (HBITMAP)LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    BackgroundBitmap = (HBITMAP)LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (BackgroundBitmap != NULL)
         GetObjectA(BackgroundBitmap, sizeof BackgroundInfo, &BackgroundInfo);
     else

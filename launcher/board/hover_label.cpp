@@ -74,9 +74,7 @@ void CreateHoverLabel(HINSTANCE instance) {
     buttonProc = SubclassWindow(HoverLabel, HoverLabelProc);
 }
 
-void DestroyHoverLabel() {
-    DestroyWindow(HoverLabel);
-}
+void DestroyHoverLabel() { DestroyWindow(HoverLabel); }
 
 void ShowHoverLabel(const char* text, int x, int y) {
     std::memset(labelText, 0, sizeof labelText);

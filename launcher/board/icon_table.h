@@ -59,4 +59,3 @@ bool SaveIconsTo(const char* path);
 void ReadIcons(std::FILE* file);
 // Writes every occupied slot's six lines; false on a write error.
 bool WriteIcons(std::FILE* file);
-

@@ -83,9 +83,9 @@ enum class KeyDownStep {
 KeyDownStep BoxKeyDownStep(int virtualKey, int completionActive, const char* complementFunction);
 
 enum class KeyUpStep {
-    Ignore,    // Up and Down: the list was walked at the press
-    TakeText,  // editing keys never complete: close the list, the box text becomes the prefix
-    Complete,  // offer the aliases that begin with what was typed
+    Ignore,   // Up and Down: the list was walked at the press
+    TakeText, // editing keys never complete: close the list, the box text becomes the prefix
+    Complete, // offer the aliases that begin with what was typed
 };
 KeyUpStep BoxKeyUpStep(int virtualKey);
 

@@ -97,8 +97,8 @@ void SelectItem(int index) {
 }
 
 void StepDown(HWND box) {
-    int next = (int)SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1,
-                                  MAKELPARAM(LVNI_FOCUSED | LVNI_SELECTED, 0)) + 1;
+    int next =
+        (int)SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_FOCUSED | LVNI_SELECTED, 0)) + 1;
     if (next >= (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0))
         return;
     SelectItem(next);
@@ -116,7 +116,7 @@ void StepUp(HWND box) {
     if (next < 0) {
         ShowWindow(CompletionList, SW_HIDE);
         SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
         return;
     }
     SelectItem(next);
@@ -527,9 +527,9 @@ void CreateCommandControls(HWND mainWindow) {
 
     const Rect& w = Settings.WindowRect;
     Rect r = CommandBoxRect(RectWidth(w), RectHeight(w), Settings.IconCountColumn);
-    CommandBox = CreateWindowExA(WS_EX_TOOLWINDOW, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL,
-                                 r.left, r.top, RectWidth(r), CommandBoxHeight, mainWindow, (HMENU)IDC_COMMANDBOX,
-                                 Instance(), NULL);
+    CommandBox =
+        CreateWindowExA(WS_EX_TOOLWINDOW, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL, r.left,
+                        r.top, RectWidth(r), CommandBoxHeight, mainWindow, (HMENU)IDC_COMMANDBOX, Instance(), NULL);
     commandBoxBaseProc = SubclassWindow(CommandBox, CommandBoxProc);
     ApplyCommandBoxRegion(CommandBox, RectWidth(r));
 

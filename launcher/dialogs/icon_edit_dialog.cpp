@@ -21,7 +21,6 @@ WNDPROC previewProc;
 // shared variable, so nothing else releases it.
 HIMAGELIST chooserImages;
 
-
 LRESULT CALLBACK PreviewProc(HWND preview, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_PAINT)
         return CallWindowProcA(previewProc, preview, message, wParam, lParam);

@@ -4,19 +4,19 @@
 #include "launcher/board/icon_table.h"
 
 struct IconForm {
-    const char* title;    // 1007
-    const char* link;     // 1008
-    const char* workDir;  // 1009
-    const char* iconFile; // 1010
-    const char* command;  // 1014
-    int slot;             // the edited slot, skipped by the duplicate search
+    const char* title;      // 1007
+    const char* link;       // 1008
+    const char* workDir;    // 1009
+    const char* iconFile;   // 1010
+    const char* command;    // 1014
+    int slot;               // the edited slot, skipped by the duplicate search
     const IconEntry* table; // searched for a duplicate command in slots 1..slotCount
     int slotCount;
 };
 
 enum class IconProblem {
     None,
-    QuestionMark,    // '?' separates the fields of icons.dat
+    QuestionMark, // '?' separates the fields of icons.dat
     LinkMissing,
     WorkDirMissing,
     IconFileMissing,

@@ -36,8 +36,8 @@ void EnableControls(HWND dialog, const int* ids, int count, BOOL enable) {
 
 const int kCommandControls[] = {IDC_CMDCURDIR};
 const int kKeyControls[] = {IDC_KEYALT, IDC_KEYCTRL, IDC_KEYSHIFT, IDC_KEYBOX};
-const int kBackgroundControls[] = {IDC_BITMAP,     IDC_BMPBROWSE, IDC_POSTOP, IDC_POSTOP_SPIN, IDC_POSLEFT,
-                                   IDC_POSLEFT_SPIN, IDC_RATEY,   IDC_RATEY_SPIN, IDC_RATEX, IDC_RATEX_SPIN};
+const int kBackgroundControls[] = {IDC_BITMAP,       IDC_BMPBROWSE, IDC_POSTOP,     IDC_POSTOP_SPIN, IDC_POSLEFT,
+                                   IDC_POSLEFT_SPIN, IDC_RATEY,     IDC_RATEY_SPIN, IDC_RATEX,       IDC_RATEX_SPIN};
 
 // The rule of one deciding check box, from its current state; an indeterminate state changes nothing.
 void ApplyEnablingRule(HWND dialog, int decider) {
@@ -156,9 +156,9 @@ void ReadForm(HWND dialog, SettingsForm& form) {
     struct {
         int id;
         char* text;
-    } boxes[] = {{IDC_KEYBOX, texts.keyBox}, {IDC_BITMAP, texts.bitmap}, {IDC_POSTOP, texts.posTop},
-                 {IDC_POSLEFT, texts.posLeft}, {IDC_RATEY, texts.rateY}, {IDC_RATEX, texts.rateX},
-                 {IDC_ROWS, texts.rows}, {IDC_COLUMNS, texts.columns}, {IDC_PAGECOUNT, texts.pages},
+    } boxes[] = {{IDC_KEYBOX, texts.keyBox},   {IDC_BITMAP, texts.bitmap},   {IDC_POSTOP, texts.posTop},
+                 {IDC_POSLEFT, texts.posLeft}, {IDC_RATEY, texts.rateY},     {IDC_RATEX, texts.rateX},
+                 {IDC_ROWS, texts.rows},       {IDC_COLUMNS, texts.columns}, {IDC_PAGECOUNT, texts.pages},
                  {IDC_CMDCURDIR, texts.curDir}};
     for (auto& b : boxes)
         GetDlgItemTextA(dialog, b.id, b.text, kTextSize);
@@ -213,9 +213,7 @@ void ReportFailure(HWND dialog, const SettingsFailure& f) {
     SetFocus(box);
 }
 
-void StoreCheck(HWND dialog, int id, char* flag) {
-    std::snprintf(flag, 2, "%d", (int)IsDlgButtonChecked(dialog, id));
-}
+void StoreCheck(HWND dialog, int id, char* flag) { std::snprintf(flag, 2, "%d", (int)IsDlgButtonChecked(dialog, id)); }
 
 void Apply(HWND dialog) {
     CopyText(Settings.CMDCURDIR, kTextSize, texts.curDir);

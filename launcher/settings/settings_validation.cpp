@@ -99,8 +99,10 @@ SettingsFailure ValidateSettings(const SettingsForm& form) {
     if (form.showBitmap) {
         if (!PathExists(form.bitmap))
             return Fail(SettingsProblem::PathMissing, IDC_BITMAP, true);
-        if (!CheckBackgroundNumber(form.posTop, IDC_POSTOP, failure) || !CheckBackgroundNumber(form.posLeft, IDC_POSLEFT, failure) ||
-            !CheckBackgroundNumber(form.rateY, IDC_RATEY, failure) || !CheckBackgroundNumber(form.rateX, IDC_RATEX, failure))
+        if (!CheckBackgroundNumber(form.posTop, IDC_POSTOP, failure) ||
+            !CheckBackgroundNumber(form.posLeft, IDC_POSLEFT, failure) ||
+            !CheckBackgroundNumber(form.rateY, IDC_RATEY, failure) ||
+            !CheckBackgroundNumber(form.rateX, IDC_RATEX, failure))
             return failure;
     }
     for (int n = 1; n <= kMaxPages; ++n)

@@ -39,26 +39,26 @@ bool KeyBoxHasKey(const char* box);
 
 // The texts and check states OK looks at.
 struct SettingsForm {
-    bool shortcut;       // 1021
-    const char* keyBox;  // 1025
-    bool showBitmap;     // 1039
-    const char* bitmap;  // 1032
-    const char* posTop;  // 1037
-    const char* posLeft; // 1035
-    const char* rateY;   // 1043
-    const char* rateX;   // 1041
+    bool shortcut;                 // 1021
+    const char* keyBox;            // 1025
+    bool showBitmap;               // 1039
+    const char* bitmap;            // 1032
+    const char* posTop;            // 1037
+    const char* posLeft;           // 1035
+    const char* rateY;             // 1043
+    const char* rateX;             // 1041
     const char* titles[kMaxPages]; // 1063..1075
-    const char* rows;    // 1081
-    const char* columns; // 1086
-    const char* pages;   // 1090
+    const char* rows;              // 1081
+    const char* columns;           // 1086
+    const char* pages;             // 1090
 };
 
 enum class SettingsProblem {
     None,
-    NoKey,          // "no setting is not allowed"
-    PathMissing,    // the bitmap path does not exist
+    NoKey,       // "no setting is not allowed"
+    PathMissing, // the bitmap path does not exist
     NotNumeric,
-    OutOfRange500,  // -500 .. 500
+    OutOfRange500, // -500 .. 500
     TitleEmpty,
     OutOfRangeCells, // args: lower, upper
     OutOfRangePages, // args: rows, 1, rows - 2
@@ -66,9 +66,9 @@ enum class SettingsProblem {
 
 struct SettingsFailure {
     SettingsProblem problem;
-    int box;           // the control that gets the selection and the focus
-    bool selectAll;    // whole text selected; otherwise the caret goes to 0
-    bool existence;    // the caption is the existence-error one
+    int box;        // the control that gets the selection and the focus
+    bool selectAll; // whole text selected; otherwise the caret goes to 0
+    bool existence; // the caption is the existence-error one
     int args[3];
 };
 

@@ -193,10 +193,10 @@ HWND CreateMainWindow() {
     wc.lpszClassName = kMainWindowClass;
     RegisterClassExA(&wc);
 
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, "ZeltLauncher", WS_POPUP,
-                                  Settings.WindowRect.left, Settings.WindowRect.top,
-                                  BoardWindowWidth(Settings.IconCountColumn), BoardWindowHeight(Settings.IconCountRow),
-                                  NULL, NULL, programInstance, NULL);
+    HWND window =
+        CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, "ZeltLauncher", WS_POPUP, Settings.WindowRect.left,
+                        Settings.WindowRect.top, BoardWindowWidth(Settings.IconCountColumn),
+                        BoardWindowHeight(Settings.IconCountRow), NULL, NULL, programInstance, NULL);
     if (window == NULL)
         return NULL;
     SetMainWindowRegion(window);

@@ -75,8 +75,8 @@ HWND MakeControls() {
     }
     const int width = BoardWindowWidth(15);
     const int height = BoardWindowHeight(15);
-    mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "CommandBenchMain", "bench", WS_POPUP, 50, 20, width, height,
-                                 NULL, NULL, GetModuleHandleA(NULL), NULL);
+    mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "CommandBenchMain", "bench", WS_POPUP, 50, 20, width, height, NULL,
+                                 NULL, GetModuleHandleA(NULL), NULL);
     ShowWindow(mainWindow, SW_SHOW);
     Settings.WindowRect = Rect{50, 20, 50 + width, 20 + height};
     CreateCommandControls(mainWindow);
@@ -111,7 +111,7 @@ void Fill(int pages, int matching, bool distinctIcons) {
 }
 
 double Release(HWND box, char letter) {
-    SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+    SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
     SendMessageA(box, WM_KEYDOWN, letter - 'a' + 'A', 1);
     SendMessageA(box, WM_CHAR, letter, 1);
     const double start = Now();

@@ -28,8 +28,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.hInstance = instance;
     wc.lpszClassName = "ZeltMinimal";
     RegisterClassA(&wc);
-    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "ZeltMinimal", "minimal", WS_POPUP, 0, 0, 400, 301, NULL, NULL,
-                             instance, NULL);
+    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "ZeltMinimal", "minimal", WS_POPUP, 0, 0, 400, 301, NULL, NULL, instance,
+                             NULL);
     ShowWindow(w, SW_SHOW);
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0)

@@ -72,7 +72,8 @@ int main() {
     std::string dat = std::string(temp) + "zelt_bench_icons.dat";
     FILE* out = std::fopen(dat.c_str(), "w");
     for (int slot = 1; slot <= 2925; slot++)
-        std::fprintf(out, "%d?NAME?n%d\n%d?FILEPATH?%s\n%d?CURDIR?C:\\\n%d?ICONPATH?%s\n%d?COMMAND?c%d\n%d?ICONINDEX?0\n",
+        std::fprintf(out,
+                     "%d?NAME?n%d\n%d?FILEPATH?%s\n%d?CURDIR?C:\\\n%d?ICONPATH?%s\n%d?COMMAND?c%d\n%d?ICONINDEX?0\n",
                      slot, slot, slot, notepad.c_str(), slot, slot, notepad.c_str(), slot, slot, slot);
     std::fclose(out);
     auto Millis = [&](LARGE_INTEGER from) {

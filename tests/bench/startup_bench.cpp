@@ -17,9 +17,11 @@ using namespace e2e;
 namespace {
 
 std::string Settings(int rows, int columns, int pages) {
-    std::string s = "[Config]\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Icon]\r\nICONRECT=1\r\n"
-                    "IconCountRow=" + std::to_string(rows) + "\r\nIconCountColumn=" + std::to_string(columns) +
-                    "\r\nPageCount=" + std::to_string(pages) + "\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
+    std::string s =
+        "[Config]\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Icon]\r\nICONRECT=1\r\n"
+        "IconCountRow=" +
+        std::to_string(rows) + "\r\nIconCountColumn=" + std::to_string(columns) +
+        "\r\nPageCount=" + std::to_string(pages) + "\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
     return s + "NowPage=1\r\n";
 }
 

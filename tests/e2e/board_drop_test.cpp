@@ -14,9 +14,10 @@ const int kLeft = 100;
 const int kTop = 100;
 
 std::string SettingsFile() {
-    std::string s = "[Config]\r\nCMDEXE=1\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n"
-                    "[Icon]\r\nICONRECT=0\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
-                    "[Rect]\r\nLeft=100\r\nTop=100\r\n[Page]\r\nNowPage=1\r\n";
+    std::string s =
+        "[Config]\r\nCMDEXE=1\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n"
+        "[Icon]\r\nICONRECT=0\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
+        "[Rect]\r\nLeft=100\r\nTop=100\r\n[Page]\r\nNowPage=1\r\n";
     return s;
 }
 
@@ -39,11 +40,10 @@ TEST(BoardDrop, DroppedFilesBecomeIconsWithUniqueCommands) {
         std::string path;
         POINT at;
     } drops[] = {
-        {docs + "\\memo.txt", Cell(0, 1)},
-        {other + "\\memo.txt", Cell(1, 1)}, // the same name again: "&" appended
-        {docs + "\\My.Docs", Cell(2, 1)},   // a folder keeps its whole name
-        {other + "\\My.Docs", Cell(3, 1)},  // a file loses its "extension"
-        {other + "\\memo.txt", Cell(0, 1)}, // onto an occupied cell: ignored
+        {docs + "\\memo.txt", Cell(0, 1)},  {other + "\\memo.txt", Cell(1, 1)}, // the same name again: "&" appended
+        {docs + "\\My.Docs", Cell(2, 1)},                                       // a folder keeps its whole name
+        {other + "\\My.Docs", Cell(3, 1)},                                      // a file loses its "extension"
+        {other + "\\memo.txt", Cell(0, 1)},                                     // onto an occupied cell: ignored
     };
     for (const Drop& d : drops) {
         MoveMouse(d.at.x, d.at.y);

@@ -15,12 +15,13 @@ const int kLeft = 100;
 const int kTop = 100;
 
 std::string SettingsFile() {
-    std::string s = "[Config]\r\nCMDEXE=1\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n"
-                    "[Icon]\r\nICONRECT=0\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
-                    "[Rect]\r\nLeft=" + std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n[Page]\r\n";
+    std::string s =
+        "[Config]\r\nCMDEXE=1\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n"
+        "[Icon]\r\nICONRECT=0\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
+        "[Rect]\r\nLeft=" +
+        std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n[Page]\r\n";
     for (int n = 1; n <= 13; n++)
-        s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + (n == 3 ? " has a longer title" : "") +
-             "\r\n";
+        s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + (n == 3 ? " has a longer title" : "") + "\r\n";
     return s + "NowPage=1\r\n";
 }
 
@@ -207,7 +208,8 @@ TEST_F(BoardMouse, DraggingEmptySpaceMovesTheWindow) {
     EXPECT_TRUE(WaitUntil([&] {
         RECT r = WindowRect(launcher.window);
         return r.left == kLeft + 60 && r.top == kTop + 40;
-    })) << "window at " << WindowRect(launcher.window).left << "," << WindowRect(launcher.window).top;
+    })) << "window at "
+        << WindowRect(launcher.window).left << "," << WindowRect(launcher.window).top;
     CloseLauncher(launcher);
 }
 

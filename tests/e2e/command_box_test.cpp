@@ -24,8 +24,7 @@ std::string SettingsFile(const std::string& folder, const Options& o) {
     std::string s = std::string("[Config]\r\nCMDEXE=") + o.cmdExe + "\r\nCMDCURDIR=" + o.cmdCurDir +
                     "\r\nWINR=0\r\nShortCut=0\r\nActiveKey=82\r\nActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\n"
                     "ActiveKeyShift=0\r\nComplementFunction=" +
-                    o.complement +
-                    "\r\n[Appearance]\r\nDSPBMP=0\r\nBitMap=" + folder +
+                    o.complement + "\r\n[Appearance]\r\nDSPBMP=0\r\nBitMap=" + folder +
                     "\\den.bmp\r\nBitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\n"
                     "BitMapRateX=100\r\nBitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\n"
                     "IconCountColumn=10\r\nPageCount=5\r\n[Rect]\r\nLeft=200\r\nTop=150\r\n[Page]\r\n";
@@ -96,7 +95,8 @@ protected:
 };
 
 std::vector<Alias> MailAndMemo(const std::string& work) {
-    return {{3, "memo", work + "\\memo.exe", work}, {5, "Mail", work + "\\mail.exe", work},
+    return {{3, "memo", work + "\\memo.exe", work},
+            {5, "Mail", work + "\\mail.exe", work},
             {9, "note", work + "\\note.exe", work}};
 }
 

@@ -29,25 +29,28 @@ HWND WaitForMenu() {
 // process) under that cell: then an icon is there and the launcher sees the pointer.
 bool WaitForHoverLabel(const Launcher& launcher, POINT at) {
     int nudge = 0;
-    return WaitUntil([&] {
-        MoveMouse(at.x + (nudge ^= 1), at.y); // a move each time, as the label follows mouse moves
-        HWND label = FindOwnWindow(launcher, "Button");
-        return label != NULL && IsWindowVisible(label) && WindowRect(label).left == at.x - 16;
-    }, 8000);
+    return WaitUntil(
+        [&] {
+            MoveMouse(at.x + (nudge ^= 1), at.y); // a move each time, as the label follows mouse moves
+            HWND label = FindOwnWindow(launcher, "Button");
+            return label != NULL && IsWindowVisible(label) && WindowRect(label).left == at.x - 16;
+        },
+        8000);
 }
 
 // setting.ini as the launcher writes it: defaults but for the board, the titles and the place.
 std::string SettingsText(const std::string& folder, int rows, int columns, const char* title1, const char* title2,
                          int page) {
-    std::string s = "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
-                    "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
-                    "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
-                    folder +
-                    "\\den.bmp\r\nBitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\n"
-                    "BitMapRateX=100\r\nBitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=" +
-                    std::to_string(rows) + "\r\nIconCountColumn=" + std::to_string(columns) +
-                    "\r\nPageCount=5\r\n[Rect]\r\nLeft=" + std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) +
-                    "\r\n[Page]\r\nTitle1=" + title1 + "\r\nTitle2=" + title2 + "\r\n";
+    std::string s =
+        "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
+        "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
+        "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
+        folder +
+        "\\den.bmp\r\nBitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\n"
+        "BitMapRateX=100\r\nBitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=" +
+        std::to_string(rows) + "\r\nIconCountColumn=" + std::to_string(columns) +
+        "\r\nPageCount=5\r\n[Rect]\r\nLeft=" + std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) +
+        "\r\n[Page]\r\nTitle1=" + title1 + "\r\nTitle2=" + title2 + "\r\n";
     for (int n = 3; n <= 13; n++)
         s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
     return s + "NowPage=" + std::to_string(page) + "\r\n";
@@ -77,7 +80,8 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] {
         RECT r = WindowRect(w);
         return r.left == kLeft && r.top == kTop;
-    })) << "window at " << WindowRect(w).left << "," << WindowRect(w).top;
+    })) << "window at "
+        << WindowRect(w).left << "," << WindowRect(w).top;
     // 1. Drop the two programs on the first two cells, as from a file manager.
     POINT first = Cell(0, 1);
     POINT second = Cell(1, 1);
@@ -148,10 +152,12 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     GuideShot("day-5-settings");
     PostMessageA(settings, WM_COMMAND, 1084, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
-    EXPECT_TRUE(WaitUntil([&] {
-        RECT r = WindowRect(w);
-        return r.right - r.left == 11 * 33 + 70 && r.bottom - r.top == 8 * 33 + 70;
-    }, 5000));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            RECT r = WindowRect(w);
+            return r.right - r.left == 11 * 33 + 70 && r.bottom - r.top == 8 * 33 + 70;
+        },
+        5000));
 
     // 6. The About box.
     PostMessageA(w, WM_COMMAND, 40012, 0);

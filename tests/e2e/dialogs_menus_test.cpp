@@ -16,9 +16,10 @@ namespace {
 const int kLeft = 300, kTop = 200; // away from Wine's tray window, which opens at (0, 0)
 
 std::string SettingsFile(const std::string& extra = "") {
-    std::string s = "[Config]\r\nShortCut=1\r\nActiveKey=82\r\nActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\n"
-                    "ActiveKeyShift=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Rect]\r\nLeft=" +
-                    std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n" + extra;
+    std::string s =
+        "[Config]\r\nShortCut=1\r\nActiveKey=82\r\nActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\n"
+        "ActiveKeyShift=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Rect]\r\nLeft=" +
+        std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n" + extra;
     return s;
 }
 
@@ -30,8 +31,8 @@ std::string WindowsFolder() {
 
 std::string IconLines(int slot, const std::string& name, const std::string& file, const std::string& command) {
     std::string n = std::to_string(slot);
-    return n + "?NAME?" + name + "\n" + n + "?FILEPATH?" + file + "\n" + n + "?CURDIR?" + WindowsFolder() + "\n" +
-           n + "?ICONPATH?" + file + "\n" + n + "?COMMAND?" + command + "\n" + n + "?ICONINDEX?0\n";
+    return n + "?NAME?" + name + "\n" + n + "?FILEPATH?" + file + "\n" + n + "?CURDIR?" + WindowsFolder() + "\n" + n +
+           "?ICONPATH?" + file + "\n" + n + "?COMMAND?" + command + "\n" + n + "?ICONINDEX?0\n";
 }
 
 // Screen centre of a cell on page 1 (column 0-based, row 1-based) of a launcher at kLeft, kTop.
@@ -288,8 +289,9 @@ TEST(Dialogs, SettingsBrowseFindsTheBackgroundBitmap) {
     std::string folder = NewInstallFolder("browse_bitmap");
     std::string den = folder + "\\den.bmp";
     // The background is on but its picture is gone: OK would refuse the settings until one is chosen.
-    WriteFile(folder + "\\setting.ini", "[Appearance]\r\nDSPBMP=1\r\nBitMap=" + folder + "\\gone.bmp\r\n[Rect]\r\nLeft=" +
-                                            std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n");
+    WriteFile(folder + "\\setting.ini", "[Appearance]\r\nDSPBMP=1\r\nBitMap=" + folder +
+                                            "\\gone.bmp\r\n[Rect]\r\nLeft=" + std::to_string(kLeft) +
+                                            "\r\nTop=" + std::to_string(kTop) + "\r\n");
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     PostMessageA(launcher.window, WM_COMMAND, 40003, 0);

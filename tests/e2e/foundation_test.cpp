@@ -16,13 +16,14 @@ namespace {
 const char kRunTitle[] = "ファイル名を指定して実行";
 
 std::string DefaultSettingsFile(const std::string& folder) {
-    std::string s = "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
-                    "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
-                    "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
-                    folder + "\\den.bmp\r\n" +
-                    "BitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\nBitMapRateX=100\r\n"
-                    "BitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\n"
-                    "PageCount=5\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
+    std::string s =
+        "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
+        "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
+        "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
+        folder + "\\den.bmp\r\n" +
+        "BitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\nBitMapRateX=100\r\n"
+        "BitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\n"
+        "PageCount=5\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
     for (int n = 1; n <= 13; n++)
         s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
     return s + "NowPage=1\r\n";
@@ -117,9 +118,10 @@ TEST(Settings, EdgeValuesLoadAsTheirBuffersHoldThem) {
     std::string folder = NewProgramFolder("edges");
     std::string ini = folder + "\\setting.ini";
     std::string title(600, 'T');
-    WriteFile(ini, "[Config]\r\nActiveKey=1234\r\n[Icon]\r\nIconCountColumn=100\r\nPageCount=5\r\n"
-                   "[Rect]\r\nLeft=-1280\r\n[Page]\r\nNowPage=9\r\nTitle1=" +
-                       title + "\r\n");
+    WriteFile(ini,
+              "[Config]\r\nActiveKey=1234\r\n[Icon]\r\nIconCountColumn=100\r\nPageCount=5\r\n"
+              "[Rect]\r\nLeft=-1280\r\n[Page]\r\nNowPage=9\r\nTitle1=" +
+                  title + "\r\n");
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     RECT r = WindowRect(launcher.window);
@@ -166,7 +168,9 @@ INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     return FALSE;
 }
 
-HWND OpenDialog(const char* title) { return CreateTitledDialog(title, WS_POPUP | WS_CAPTION | WS_VISIBLE, PlainDialogProc); }
+HWND OpenDialog(const char* title) {
+    return CreateTitledDialog(title, WS_POPUP | WS_CAPTION | WS_VISIBLE, PlainDialogProc);
+}
 
 // Wine's helper windows (IME, COM) are created right after a dialog appears and would trigger the hook
 // by themselves; make them exist first so the test's own window creation is the trigger.
@@ -227,8 +231,8 @@ TEST_F(Takeover, OtherDialogsAndOtherClassesAreLeftAlone) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(launcher.window); }, 8000));
 
     HWND other = OpenDialog("実行");
-    HWND sameTitle = CreateWindowExA(0, "STATIC", kRunTitle, WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, NULL, NULL, NULL,
-                                     NULL);
+    HWND sameTitle =
+        CreateWindowExA(0, "STATIC", kRunTitle, WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, NULL, NULL, NULL, NULL);
     TriggerWindowCreation();
     Pause(1000);
     EXPECT_TRUE(IsWindow(other));

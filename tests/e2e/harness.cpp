@@ -93,8 +93,8 @@ bool StartProcess(const std::string& folder, PROCESS_INFORMATION& pi) {
 bool StartProcessUnderLocale(const std::string& folder, const std::string& locale, PROCESS_INFORMATION& pi,
                              HWND& window, DWORD timeoutMs) {
     std::vector<HWND> before = LauncherWindows();
-    std::string cmd = "Z:\\usr\\bin\\env LANG=" + locale + " LC_ALL=" + locale + " wine \"" + folder +
-                      "\\ZeltLauncher.exe\"";
+    std::string cmd =
+        "Z:\\usr\\bin\\env LANG=" + locale + " LC_ALL=" + locale + " wine \"" + folder + "\\ZeltLauncher.exe\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION unused = {};
@@ -194,8 +194,7 @@ std::string IconGroup(int slot, const std::string& name, const std::string& file
 // Asks Wine's own kernel32.
 std::string UnixPath(const std::string& path) {
     typedef char*(__cdecl * UnixName)(const WCHAR*);
-    UnixName toUnix =
-        (UnixName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    UnixName toUnix = (UnixName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
     if (toUnix == NULL)
         return "";
     WCHAR wide[MAX_PATH];
@@ -326,10 +325,22 @@ void MoveMouse(int x, int y) {
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
     Pause(50);
 }
-void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); Pause(50); }
-void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); Pause(50); }
-void RightDown() { SendMouse(MOUSEEVENTF_RIGHTDOWN); Pause(50); }
-void RightUp() { SendMouse(MOUSEEVENTF_RIGHTUP); Pause(50); }
+void LeftDown() {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pause(50);
+}
+void LeftUp() {
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pause(50);
+}
+void RightDown() {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    Pause(50);
+}
+void RightUp() {
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    Pause(50);
+}
 
 void Click(int x, int y) {
     MoveMouse(x, y);
@@ -374,9 +385,8 @@ int DropUnixFileAt(POINT at, const std::string& unixPath) {
         w.resize(MultiByteToWideChar(codePage, 0, text.c_str(), -1, &w[0], (int)w.size()) - 1);
         return w;
     };
-    std::wstring cmd = L"\"" + widen(helper, CP_ACP) + L"\" " + std::to_wstring(at.x) + L" " +
-                       std::to_wstring(at.y) + L" \"" + widen(unixPath, CP_UTF8) + L"\" \"" +
-                       widen(UnixPath(result), CP_ACP) + L"\"";
+    std::wstring cmd = L"\"" + widen(helper, CP_ACP) + L"\" " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y) +
+                       L" \"" + widen(unixPath, CP_UTF8) + L"\" \"" + widen(UnixPath(result), CP_ACP) + L"\"";
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
@@ -388,8 +398,14 @@ int DropUnixFileAt(POINT at, const std::string& unixPath) {
     return std::atoi(text.c_str());
 }
 
-void KeyDown(WORD vk) { SendKey(vk, false); Pause(30); }
-void KeyUp(WORD vk) { SendKey(vk, true); Pause(30); }
+void KeyDown(WORD vk) {
+    SendKey(vk, false);
+    Pause(30);
+}
+void KeyUp(WORD vk) {
+    SendKey(vk, true);
+    Pause(30);
+}
 
 void PressKey(WORD vk) {
     KeyDown(vk);

@@ -24,16 +24,18 @@ const int kLeft = 100;
 const int kTop = 100;
 const char kRunTitle[] = "ファイル名を指定して実行";
 
-std::map<std::string, int> counts = {{"keys", 10000},  {"drags", 1000}, {"pages", 200},    {"settings", 100},
-                                     {"same", 100},    {"changed", 100}, {"drops", 50},   {"windows", 10000}};
+std::map<std::string, int> counts = {{"keys", 10000}, {"drags", 1000},  {"pages", 200}, {"settings", 100},
+                                     {"same", 100},   {"changed", 100}, {"drops", 50},  {"windows", 10000}};
 
 POINT Cell(int c, int r) { return POINT{kLeft + 35 + 33 * c + 16, kTop + 35 + 33 * (r - 1) + 16}; }
 POINT PageButton(int p) { return POINT{kLeft + 400 - 30 + 10, kTop + 74 + 33 * (p - 1) + 10}; }
 
 std::string SettingsText() {
-    std::string s = "[Config]\r\nCMDEXE=1\r\nWINR=1\r\nShortCut=1\r\n[Appearance]\r\nDSPBMP=1\r\n"
-                    "[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
-                    "[Rect]\r\nLeft=" + std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n";
+    std::string s =
+        "[Config]\r\nCMDEXE=1\r\nWINR=1\r\nShortCut=1\r\n[Appearance]\r\nDSPBMP=1\r\n"
+        "[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
+        "[Rect]\r\nLeft=" +
+        std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n";
     return s;
 }
 
@@ -206,8 +208,8 @@ void HookUnderLoad(Launcher& l) {
             title = "開く"; // no Run dialog among them
         DWORD style = WS_POPUP | (i % 100 == 0 ? WS_VISIBLE : 0);
         int x = 600 + i % 300, y = 500 + i % 200;
-        HWND h = CreateWindowExA(0, std::strcmp(cls, "#32770") == 0 ? (LPCSTR)MAKEINTATOM(32770) : cls,
-                                 title.c_str(), style, x, y, 5, 5, NULL, NULL, NULL, NULL);
+        HWND h = CreateWindowExA(0, std::strcmp(cls, "#32770") == 0 ? (LPCSTR)MAKEINTATOM(32770) : cls, title.c_str(),
+                                 style, x, y, 5, 5, NULL, NULL, NULL, NULL);
         if (h == NULL) {
             Check(false, "creating a foreign window");
             break;
@@ -278,8 +280,8 @@ int main(int argc, char** argv) {
     std::string folder = NewInstallFolder("soak");
     std::string tool = PlaceMarker(folder, "tool.exe");
     std::string drop = PlaceMarker(folder, "dropped.exe");
-    std::string icons = IconGroup(1, "alpha", "C:\\windows\\notepad.exe", folder, "alpha") +
-                        IconGroup(2, "beta", tool, folder, "beta");
+    std::string icons =
+        IconGroup(1, "alpha", "C:\\windows\\notepad.exe", folder, "alpha") + IconGroup(2, "beta", tool, folder, "beta");
     const char* names[] = {"apple", "avocado", "apricot", "banana", "berry", "basil"};
     for (int i = 0; i < 6; i++)
         icons += IconGroup(11 + i, names[i], i % 2 ? tool : "C:\\windows\\notepad.exe", folder, names[i]);

@@ -59,12 +59,12 @@ TEST(PageButtonAt, BoundsAreInclusive) {
     struct Case {
         int x, y, pages, page;
     } cases[] = {
-        {370, 74, 5, 1}, {391, 74, 5, 1}, {369, 74, 5, 0}, {392, 74, 5, 0},
-        {380, 95, 5, 1}, {380, 96, 5, 0}, {380, 107, 5, 2}, {380, 73, 5, 0},
-        {380, 74 + 33 * 4, 5, 5},
-        {380, 74 + 33 * 5, 5, 0}, // page 6 is past PageCount
-        {380, 74, 0, 0},
-        {380, 74 + 33 * 12 + 21, 13, 13}, // the last button ends at y 491
+        {370, 74, 5, 1},          {391, 74, 5, 1},
+        {369, 74, 5, 0},          {392, 74, 5, 0},
+        {380, 95, 5, 1},          {380, 96, 5, 0},
+        {380, 107, 5, 2},         {380, 73, 5, 0},
+        {380, 74 + 33 * 4, 5, 5}, {380, 74 + 33 * 5, 5, 0},         // page 6 is past PageCount
+        {380, 74, 0, 0},          {380, 74 + 33 * 12 + 21, 13, 13}, // the last button ends at y 491
     };
     for (const auto& c : cases)
         EXPECT_EQ(PageButtonAt(c.x, c.y, 400, c.pages).page, c.page) << c.x << "," << c.y;

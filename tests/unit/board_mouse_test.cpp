@@ -119,36 +119,34 @@ const int kSwitch = (int)PressAction::SwitchPage, kPress = (int)PressAction::Pre
           kDragWindow = (int)PressAction::DragWindow;
 const int kNone = (int)ReleaseAction::None, kMoveToPage = (int)ReleaseAction::MoveToPage,
           kLaunch = (int)ReleaseAction::Launch, kSwap = (int)ReleaseAction::Swap;
-const CursorMode D = CursorMode::Default, F = CursorMode::Dragging, P = CursorMode::OverPage,
-                 I = CursorMode::OverIcon;
+const CursorMode D = CursorMode::Default, F = CursorMode::Dragging, P = CursorMode::OverPage, I = CursorMode::OverIcon;
 
 TEST_F(BoardMouseTest, HoverNamesEachIconOnceAndEachOtherPageOnce) {
     Play("hover", {
-                     {Move, 5, 0, I, "slot 5", false, false},
-                     {Move, 5, 0, I, "", false, false},     // the same icon is not named again
-                     {Move, 6, 0, I, "slot 6", false, false},
-                     {Move, 7, 0, D, "hide", false, false}, // a free cell
-                     {Move, 0, 0, D, "hide", false, false},
-                     {Move, 0, 2, P, "page 2", true, true}, // another page: label, repaint, completion closed
-                     {Move, 0, 2, P, "", false, false},
-                     {Move, 0, 3, P, "page 3", true, true},
-                     {Move, 0, 1, D, "hide", true, false}, // the shown page's button is no page button here
-                     {Move, 6, 0, I, "slot 6", false, false},
-                     {Move, 0, 2, P, "page 2", true, true},
-                     {Move, 6, 0, I, "slot 6", true, false}, // back on the icon: named again, button repainted
-                 });
+                      {Move, 5, 0, I, "slot 5", false, false},
+                      {Move, 5, 0, I, "", false, false}, // the same icon is not named again
+                      {Move, 6, 0, I, "slot 6", false, false},
+                      {Move, 7, 0, D, "hide", false, false}, // a free cell
+                      {Move, 0, 0, D, "hide", false, false},
+                      {Move, 0, 2, P, "page 2", true, true}, // another page: label, repaint, completion closed
+                      {Move, 0, 2, P, "", false, false},
+                      {Move, 0, 3, P, "page 3", true, true},
+                      {Move, 0, 1, D, "hide", true, false}, // the shown page's button is no page button here
+                      {Move, 6, 0, I, "slot 6", false, false},
+                      {Move, 0, 2, P, "page 2", true, true},
+                      {Move, 6, 0, I, "slot 6", true, false}, // back on the icon: named again, button repainted
+                  });
 }
 
 TEST_F(BoardMouseTest, PressAndReleaseLaunchSwapMoveOrDragTheWindow) {
-    Play("launch", {{Down, 5, 0, D, "", false, false, kPress},
-                   {Up, 5, 0, D, "", false, false, kLaunch, 5, 5}});
+    Play("launch", {{Down, 5, 0, D, "", false, false, kPress}, {Up, 5, 0, D, "", false, false, kLaunch, 5, 5}});
     Play("swap with a free cell", {{Down, 5, 0, D, "", false, false, kPress},
-                                  {Drag, 5, 0, F, "hide", false, false},
-                                  {Drag, 7, 0, F, "hide", false, false},
-                                  {Up, 7, 0, D, "", false, false, kSwap, 5, 7}});
+                                   {Drag, 5, 0, F, "hide", false, false},
+                                   {Drag, 7, 0, F, "hide", false, false},
+                                   {Up, 7, 0, D, "", false, false, kSwap, 5, 7}});
     Play("swap two icons", {{Down, 9, 0, D, "", false, false, kPress}, {Up, 6, 0, D, "", false, false, kSwap, 9, 6}});
-    Play("to another page", {{Down, 6, 0, D, "", false, false, kPress},
-                            {Up, 0, 3, D, "", false, false, kMoveToPage, 6, 0}});
+    Play("to another page",
+         {{Down, 6, 0, D, "", false, false, kPress}, {Up, 0, 3, D, "", false, false, kMoveToPage, 6, 0}});
     Play("released outside", {{Down, 6, 0, D, "", false, false, kPress}, {Up, 0, 0, D, "", false, false, kNone, 6, 0}});
     Play("free cell", {{Down, 7, 0, D, "", false, false, kDragWindow}, {Up, 5, 0, D, "", false, false, kNone, 0, 5}});
     Play("margin", {{Down, 0, 0, D, "", false, false, kDragWindow}});

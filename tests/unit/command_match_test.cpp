@@ -49,12 +49,8 @@ struct FoldCase_ {
 
 TEST(FoldCase, FoldsAsciiLowerCaseLettersOnly) {
     const FoldCase_ cases[] = {
-        {"memo", "MEMO"},
-        {"MeMo2_x", "MEMO2_X"},
-        {"`az{", "`AZ{"}, // the bytes either side of a..z stay
-        {"@AZ[", "@AZ["},
-        {kFullWidthMemo, kFullWidthMemo},
-        {kTesuto, kTesutoFolded}, // trail bytes in a..z fold too
+        {"memo", "MEMO"}, {"MeMo2_x", "MEMO2_X"},           {"`az{", "`AZ{"}, // the bytes either side of a..z stay
+        {"@AZ[", "@AZ["}, {kFullWidthMemo, kFullWidthMemo}, {kTesuto, kTesutoFolded}, // trail bytes in a..z fold too
         {"", ""},
     };
     for (const FoldCase_& c : cases) {
@@ -69,8 +65,8 @@ TEST_F(CommandTable, PrefixCollectsEveryCaseInSlotOrderWithTerminator) {
     Occupy(3, "MEMO");
     Occupy(5, "memo2");
     Occupy(9, "Me");
-    Occupy(10, "M");      // shorter than the prefix
-    Occupy(12, "xme");    // contains it, does not begin with it
+    Occupy(10, "M");   // shorter than the prefix
+    Occupy(12, "xme"); // contains it, does not begin with it
     Occupy(20, "mEdit");
     Occupy(2925, "meLast");
     MatchList[8] = 77; // stale entry from an earlier, longer result
@@ -165,9 +161,8 @@ TEST_F(CommandTable, AliasLookupIgnoresAsciiCaseAndTheFirstSlotWins) {
     Occupy(40, "WORD");
     Occupy(41, "note pad");
     const AliasCase cases[] = {
-        {"memo", 2},  {"MEMO", 2},     {"mEmO", 2},         {"word", 7},     {"WORD", 7},
-        {"Word", 7},  {"memo ", 0},    {" memo", 0},        {"mem", 0},      {"memos", 0},
-        {kFullWidthMemo, 0},           {"NOTE PAD", 41},    {"", 0},
+        {"memo", 2},  {"MEMO", 2}, {"mEmO", 2},  {"word", 7},         {"WORD", 7},      {"Word", 7}, {"memo ", 0},
+        {" memo", 0}, {"mem", 0},  {"memos", 0}, {kFullWidthMemo, 0}, {"NOTE PAD", 41}, {"", 0},
     };
     for (const AliasCase& c : cases)
         EXPECT_EQ(FindAliasSlot(table, Slots(), c.typed.c_str(), (int)c.typed.size()), c.expected) << c.typed;
@@ -252,13 +247,13 @@ struct RebuildCase {
 
 TEST_F(TypedPrefixTest, RebuildAtKeyRelease) {
     const RebuildCase cases[] = {
-        {"M", "memo", true, 0, "memo"},                  // no selection: the whole text
+        {"M", "memo", true, 0, "memo"}, // no selection: the whole text
         {"XY", "", true, 0, ""},
-        {"mE", "MEdit", false, 2, "ME"},                 // the typed part takes the suggestion's case
-        {"m\x10", "Memo", false, 1, "M\x10"},            // Shift appended at its press stays after it
+        {"mE", "MEdit", false, 2, "ME"},      // the typed part takes the suggestion's case
+        {"m\x10", "Memo", false, 1, "M\x10"}, // Shift appended at its press stays after it
         {"m", "MEMO", false, 1, "M"},
-        {"", "MEMO", false, 3, "MEM"},                   // nothing stale comes back after the copy
-        {"memo", "MEMO", false, 0, "memo"},              // a selection from 0 keeps everything typed
+        {"", "MEMO", false, 3, "MEM"},      // nothing stale comes back after the copy
+        {"memo", "MEMO", false, 0, "memo"}, // a selection from 0 keeps everything typed
     };
     for (const RebuildCase& c : cases) {
         std::memset(TypedPrefix, 'z', sizeof TypedPrefix); // stale bytes beyond the 0
@@ -286,7 +281,7 @@ TEST(BoxKeys, PressesWalkTheListOnlyWhileItIsActive) {
         {kKeyDown, 1, "1", KeyDownStep::StepDown}, {kKeyUp, 1, "1", KeyDownStep::StepUp},
         {kKeyDown, 1, "0", KeyDownStep::StepDown}, // a hidden list still walks
         {kKeyDown, 0, "1", KeyDownStep::Record},   {kKeyUp, 0, "0", KeyDownStep::Pass},
-        {'A', 1, "1", KeyDownStep::Record},         {'A', 1, "0", KeyDownStep::Pass},
+        {'A', 1, "1", KeyDownStep::Record},        {'A', 1, "0", KeyDownStep::Pass},
         {'A', 0, "2", KeyDownStep::Pass}, // only "1" is on
     };
     for (const auto& c : cases)
@@ -295,9 +290,9 @@ TEST(BoxKeys, PressesWalkTheListOnlyWhileItIsActive) {
         int key;
         KeyUpStep step;
     } releases[] = {
-        {kKeyUp, KeyUpStep::Ignore},       {kKeyDown, KeyUpStep::Ignore},   {kKeyBack, KeyUpStep::TakeText},
-        {kKeyLeft, KeyUpStep::TakeText},   {kKeyRight, KeyUpStep::TakeText}, {kKeyDelete, KeyUpStep::TakeText},
-        {'M', KeyUpStep::Complete},        {0x10, KeyUpStep::Complete}, // Shift completes like a letter
+        {kKeyUp, KeyUpStep::Ignore},     {kKeyDown, KeyUpStep::Ignore},    {kKeyBack, KeyUpStep::TakeText},
+        {kKeyLeft, KeyUpStep::TakeText}, {kKeyRight, KeyUpStep::TakeText}, {kKeyDelete, KeyUpStep::TakeText},
+        {'M', KeyUpStep::Complete},      {0x10, KeyUpStep::Complete}, // Shift completes like a letter
     };
     for (const auto& r : releases)
         EXPECT_EQ(BoxKeyUpStep(r.key), r.step) << r.key;
@@ -316,11 +311,11 @@ TEST_F(CommandTable, KeyReleaseCompletesWhatWasTyped) {
         int matches;
     } cases[] = {
         {"m", "m", "1", 1, 1, "m", 2},
-        {"M", "memo", "1", 1, 4, "m", 2},       // the selected tail of a suggestion is no typed text
+        {"M", "memo", "1", 1, 4, "m", 2}, // the selected tail of a suggestion is no typed text
         {"ME", "memo", "1", 2, 4, "me", 2},
         {"memop", "MemoPad", "1", 7, 7, "MemoPad", 1},
-        {"m", "memo", "0", 1, 4, "memo", 2},    // switched off: the whole text counts
-        {"m", "memo", "2", 1, 4, "m", 2},       // any other value rebuilds like "1"
+        {"m", "memo", "0", 1, 4, "memo", 2}, // switched off: the whole text counts
+        {"m", "memo", "2", 1, 4, "m", 2},    // any other value rebuilds like "1"
         {"x", "x", "1", 1, 1, "x", 0},
         {"", "", "1", 0, 0, "", 0},
     };
@@ -340,8 +335,8 @@ struct SizeCase {
 TEST(CompletionListSize, RowsAndBorderUpToFiveThenSixRowsAndAScrollBar) {
     ListMetrics metrics = {80, 17, 16, 1, 1};
     const SizeCase cases[] = {
-        {1, 17, 19, 82},   {5, 17, 87, 82},    {6, 17, 102, 98},  {7, 17, 103, 98},  {498, 17, 103, 98},
-        {1, 16, 19, 82},   {5, 20, 102, 82},   {6, 20, 120, 98},  {7, 20, 121, 98},  // rows under 17 count as 17
+        {1, 17, 19, 82}, {5, 17, 87, 82},  {6, 17, 102, 98}, {7, 17, 103, 98}, {498, 17, 103, 98},
+        {1, 16, 19, 82}, {5, 20, 102, 82}, {6, 20, 120, 98}, {7, 20, 121, 98}, // rows under 17 count as 17
     };
     for (const SizeCase& c : cases) {
         metrics.rowHeight = c.rowHeight;
@@ -365,7 +360,7 @@ TEST(ListViewOrder, AscendingKeysAndTheLaterOfEqualKeysFirst) {
         {{"b", "a", "c"}, {1, 0, 2}},
         {{"a", "b", "a", "b", "a"}, {4, 2, 0, 3, 1}},
         {{"\x80", "a", "\x7f"}, {1, 2, 0}}, // bytes above 0x7f compare as unsigned
-        {{"ab", "a", "abc"}, {1, 0, 2}},     // a key that is the start of another comes first
+        {{"ab", "a", "abc"}, {1, 0, 2}},    // a key that is the start of another comes first
     };
     for (const auto& c : cases) {
         std::vector<int> order(c.keys.size(), -1);

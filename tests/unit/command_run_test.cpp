@@ -60,7 +60,6 @@ struct RecordingPlatform : Platform {
     }
 };
 
-
 // Installs a platform for one test and takes it away again.
 struct Installed {
     explicit Installed(Platform& p) { InstallPlatform(&p); }
@@ -123,8 +122,14 @@ TEST_F(RunCommand, ShellRunsFromTheWindowsFolderWhenCmdCurDirIsMissing) {
         std::strcpy(settings.CMDCURDIR, folder);
         platform.calls.clear();
         Run("notepad");
-        Calls expected = {"ReadBoxText", "HideMainWindow", "FindFile(D:\\gone)", "WindowsFolder(512)",
-                          "ChangeDirectory(C:\\windows)", "ShellOpen(notepad|)", "HideHoverLabel", "SetBoxText()"};
+        Calls expected = {"ReadBoxText",
+                          "HideMainWindow",
+                          "FindFile(D:\\gone)",
+                          "WindowsFolder(512)",
+                          "ChangeDirectory(C:\\windows)",
+                          "ShellOpen(notepad|)",
+                          "HideHoverLabel",
+                          "SetBoxText()"};
         if (folder[0] == '\0')
             expected.erase(expected.begin() + 2); // an empty folder is not looked for
         EXPECT_EQ(platform.calls, expected) << folder;
@@ -135,10 +140,9 @@ TEST_F(RunCommand, ShellFailureShowsNotFoundAndBringsTheWindowBack) {
     platform.existing = {"D:\\work"};
     platform.shellResult = 32; // 32 and below are failures
     Run("nosuchprog -x");
-    EXPECT_EQ(platform.calls,
-              (Calls{"ReadBoxText", "HideMainWindow", "FindFile(D:\\work)", "ChangeDirectory(D:\\work)",
-                     "ShellOpen(nosuchprog|-x)", "HideHoverLabel", "ShowNotFound", "SelectBoxText(0,13)",
-                     "ShowMainWindow", "FocusBox"}));
+    EXPECT_EQ(platform.calls, (Calls{"ReadBoxText", "HideMainWindow", "FindFile(D:\\work)", "ChangeDirectory(D:\\work)",
+                                     "ShellOpen(nosuchprog|-x)", "HideHoverLabel", "ShowNotFound",
+                                     "SelectBoxText(0,13)", "ShowMainWindow", "FocusBox"}));
     EXPECT_EQ(platform.shown, "nosuchprog -x");
     EXPECT_STREQ(TypedPrefix, "me"); // only a launch empties it
 }
@@ -225,16 +229,13 @@ TEST(LaunchSlot, FreeOrOutOfRangeSlotsOpenNothing) {
     EXPECT_TRUE(platform.calls.empty());
     platform.shellResult = 2;
     EXPECT_EQ(LaunchSlot(table, 12), 1);
-    EXPECT_EQ(platform.calls,
-              (Calls{"ChangeDirectory(C:\\Windows)", "ShellOpen(C:\\Windows\\notepad.exe|NULL)"}));
+    EXPECT_EQ(platform.calls, (Calls{"ChangeDirectory(C:\\Windows)", "ShellOpen(C:\\Windows\\notepad.exe|NULL)"}));
 }
 
 TEST(ShellRun, ResultsAbove32AreSuccess) {
     RecordingPlatform platform;
     Installed installed(platform);
-    const struct {
-        int shell, expected;
-    } cases[] = {{0, 0}, {2, 0}, {31, 0}, {32, 0}, {33, 33}, {42, 42}};
+    const struct { int shell, expected; } cases[] = {{0, 0}, {2, 0}, {31, 0}, {32, 0}, {33, 33}, {42, 42}};
     for (const auto& c : cases) {
         platform.shellResult = c.shell;
         EXPECT_EQ(ShellRun("a b"), c.expected) << c.shell;

@@ -119,9 +119,7 @@ protected:
     // What a handle shows: the file and index it was extracted from.
     std::string Picture(IconHandle h) { return platform.origin[h]; }
     std::string Path(const char* name) { return folder + "/" + name; }
-    void Write(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
+    void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
     std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         std::stringstream s;
@@ -153,12 +151,11 @@ std::string Group(int slot, const std::string& name, const std::string& path, co
 }
 
 TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
-    std::string file = Group(1, "memo", "C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\Windows\\notepad.exe",
-                             "memo", 0) +
-                       Group(12, "what?why?", "C:\\doc.txt", "C:\\", "C:\\doc.txt", "q?", -3) +
-                       Group(71, kSo + "ft" + kHyo, "C:\\" + kSo + "\\a.exe", "C:\\" + kSo, "C:\\x.ico",
-                             kHyo, 2) +
-                       Group(3600, "", "", "", "", "", 2147483647) + Group(350, "neg", "", "", "C:\\gone.ico", "", -2147483647 - 1);
+    std::string file =
+        Group(1, "memo", "C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\Windows\\notepad.exe", "memo", 0) +
+        Group(12, "what?why?", "C:\\doc.txt", "C:\\", "C:\\doc.txt", "q?", -3) +
+        Group(71, kSo + "ft" + kHyo, "C:\\" + kSo + "\\a.exe", "C:\\" + kSo, "C:\\x.ico", kHyo, 2) +
+        Group(3600, "", "", "", "", "", 2147483647) + Group(350, "neg", "", "", "C:\\gone.ico", "", -2147483647 - 1);
     Load(file);
     EXPECT_STREQ(IconTable[12].name, "what?why?");
     EXPECT_STREQ(IconTable[12].command, "q?");
@@ -167,13 +164,11 @@ TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
     EXPECT_EQ(IconTable[71].name, kSo + "ft" + kHyo);
     ASSERT_TRUE(SaveIconsTo(Path("out.dat").c_str()));
     // Groups come out in slot order.
-    std::string sorted = Group(1, "memo", "C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\Windows\\notepad.exe",
-                               "memo", 0) +
-                         Group(12, "what?why?", "C:\\doc.txt", "C:\\", "C:\\doc.txt", "q?", -3) +
-                         Group(71, kSo + "ft" + kHyo, "C:\\" + kSo + "\\a.exe", "C:\\" + kSo, "C:\\x.ico",
-                               kHyo, 2) +
-                         Group(350, "neg", "", "", "C:\\gone.ico", "", -2147483647 - 1) +
-                         Group(3600, "", "", "", "", "", 2147483647);
+    std::string sorted =
+        Group(1, "memo", "C:\\Windows\\notepad.exe", "C:\\Windows", "C:\\Windows\\notepad.exe", "memo", 0) +
+        Group(12, "what?why?", "C:\\doc.txt", "C:\\", "C:\\doc.txt", "q?", -3) +
+        Group(71, kSo + "ft" + kHyo, "C:\\" + kSo + "\\a.exe", "C:\\" + kSo, "C:\\x.ico", kHyo, 2) +
+        Group(350, "neg", "", "", "C:\\gone.ico", "", -2147483647 - 1) + Group(3600, "", "", "", "", "", 2147483647);
     EXPECT_EQ(Read(Path("out.dat")), sorted);
     // And once more: a file written by the writer is a fixed point.
     ClearAll();
@@ -184,11 +179,11 @@ TEST_F(IconTableTest, SavedFileLoadsAndSavesByteForByte) {
 
 TEST_F(IconTableTest, IconsComeFromTheFallbackChain) {
     Load(Group(1, "a", "", "", "C:\\Windows\\notepad.exe", "", 0) + // the file's own icon
-         Group(2, "b", "", "", "C:\\x.ico", "", 2) +                 // third icon of three
-         Group(3, "c", "", "", "C:\\doc.txt", "", 0) +               // associated icon
-         Group(4, "d", "", "", "C:\\missing.exe", "", 0) +           // gone: the program's icon
-         Group(5, "e", "", "", "C:\\Windows", "", 0) +               // exists, no icon at all
-         Group(6, "f", "", "", "C:\\x.ico", "", 3));                 // index past the last icon
+         Group(2, "b", "", "", "C:\\x.ico", "", 2) +                // third icon of three
+         Group(3, "c", "", "", "C:\\doc.txt", "", 0) +              // associated icon
+         Group(4, "d", "", "", "C:\\missing.exe", "", 0) +          // gone: the program's icon
+         Group(5, "e", "", "", "C:\\Windows", "", 0) +              // exists, no icon at all
+         Group(6, "f", "", "", "C:\\x.ico", "", 3));                // index past the last icon
     EXPECT_EQ(Picture(IconTable[1].icon), "C:\\Windows\\notepad.exe#0");
     EXPECT_EQ(Picture(IconTable[2].icon), "C:\\x.ico#2");
     EXPECT_EQ(Picture(IconTable[3].icon), "assoc:C:\\doc.txt");
@@ -267,13 +262,14 @@ TEST_F(IconTableTest, LineEndsAndTheLastLine) {
 }
 
 TEST_F(IconTableTest, MalformedLinesAreIgnored) {
-    Load("0?NAME?zero\n0?ICONINDEX?0\n"        // record 0 stays free and empty
-         "3601?NAME?over\n-1?NAME?minus\n"     // outside the table
-         "99999999999999999999?NAME?huge\n"    // would overflow atoi
-         "2 NAME memo\n2?NAME memo\n"          // one or no separator
-         "2?name?lower\n2?NAMES?longer\n2?ICONINDEXX?1\n" // keys are exact
-         " 4?NAME?blank before the number\n"
-         "5x?NAME?digits then junk\n");
+    Load(
+        "0?NAME?zero\n0?ICONINDEX?0\n"                   // record 0 stays free and empty
+        "3601?NAME?over\n-1?NAME?minus\n"                // outside the table
+        "99999999999999999999?NAME?huge\n"               // would overflow atoi
+        "2 NAME memo\n2?NAME memo\n"                     // one or no separator
+        "2?name?lower\n2?NAMES?longer\n2?ICONINDEXX?1\n" // keys are exact
+        " 4?NAME?blank before the number\n"
+        "5x?NAME?digits then junk\n");
     IconEntry zero{};
     EXPECT_EQ(std::memcmp(&IconTable[0], &zero, sizeof zero), 0);
     for (int slot = 1; slot <= kSlotCount; slot++) {
@@ -438,17 +434,16 @@ TEST_F(IconTableTest, FindCommand) {
         int excluded;
         int expected;
     } cases[] = {
-        {"memo", 0, 3},
-        {"memo", 3, 0},   // the slot's own command is no duplicate of itself
-        {"other", 1, 2},  // lowest other slot
-        {"MEMO", 0, 0},   // case counts
-        {"Memo", 0, 300},
-        {"hidden", 0, 0}, // beyond the board's pages
-        {"", 0, 5},       // the first free slot: its command is empty
+        {"memo", 0, 3},   {"memo", 3, 0},   // the slot's own command is no duplicate of itself
+        {"other", 1, 2},                    // lowest other slot
+        {"MEMO", 0, 0},                     // case counts
+        {"Memo", 0, 300}, {"hidden", 0, 0}, // beyond the board's pages
+        {"", 0, 5},                         // the first free slot: its command is empty
         {"", 5, 6},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FindCommand(IconTable, BoardSlotCount(Settings), c.text, c.excluded), c.expected) << c.text << " excluding " << c.excluded;
+        EXPECT_EQ(FindCommand(IconTable, BoardSlotCount(Settings), c.text, c.excluded), c.expected)
+            << c.text << " excluding " << c.excluded;
 }
 
 TEST_F(IconTableTest, DroppedPathsBecomeEntriesWithUniqueCommands) {
@@ -465,12 +460,11 @@ TEST_F(IconTableTest, DroppedPathsBecomeEntriesWithUniqueCommands) {
         {"C:\\a.tar.gz", false, {}, "a.tar.gz", "a.tar", "C:"},
         {"C:\\Tools\\memo.txt", false, {"memo", "memo&"}, "memo.txt", "memo&&", "C:\\Tools"},
         {"C:\\Tools\\memo.txt", false, {"Memo"}, "memo.txt", "memo", "C:\\Tools"}, // case counts
-        {"C:\\" + kSo + "\\x.exe", false, {}, "x.exe", "x", "C:\\" + kSo},          // 0x5C trail byte
+        {"C:\\" + kSo + "\\x.exe", false, {}, "x.exe", "x", "C:\\" + kSo},         // 0x5C trail byte
         // A full field gives up its last character, never half of one, to end in "&".
         {"C:\\" + a47 + "bc.exe", false, {a47 + "bc"}, a47 + "bc.exe", a47 + "b&", "C:"},
         {"C:\\" + a47 + kSo + ".exe", false, {a47 + kSo}, a47 + kSo + ".exe", a47 + "&", "C:"},
-        {"C:\\" + a47 + "b&.exe", false, {a47 + "b&", a47 + "&&"}, a47 + "b&.exe", std::string(46, 'a') + "&&&",
-         "C:"},
+        {"C:\\" + a47 + "b&.exe", false, {a47 + "b&", a47 + "&&"}, a47 + "b&.exe", std::string(46, 'a') + "&&&", "C:"},
     };
     const int boardSlots = BoardSlotCount(Settings);
     for (const Case& c : cases) {

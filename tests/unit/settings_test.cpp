@@ -18,8 +18,7 @@ struct FakeProfile : Platform {
     std::map<std::string, std::string> values; // "Section/Key" -> value
     std::vector<std::string> writes;           // "Section/Key=value" in call order
 
-    void ReadProfile(const char*, const char* section, const char* key, const char* def, char* out,
-                     int size) override {
+    void ReadProfile(const char*, const char* section, const char* key, const char* def, char* out, int size) override {
         auto it = values.find(std::string(section) + "/" + key);
         std::string value = it != values.end() ? it->second : def;
         std::size_t n = std::min<std::size_t>(value.size(), size - 1);
@@ -97,8 +96,8 @@ TEST(SettingsLoad, ValuesAreCutToTheirBuffers) {
 
 TEST(SettingsLoad, NumbersFollowAtoi) {
     FakeProfile p;
-    p.values["Appearance/BitMapRateX"] = "50%";  // digits up to the first other character
-    p.values["Appearance/BitMapRateY"] = "abc";  // no digits: 0
+    p.values["Appearance/BitMapRateX"] = "50%"; // digits up to the first other character
+    p.values["Appearance/BitMapRateY"] = "abc"; // no digits: 0
     p.values["Appearance/BitMapPosCompensationLeft"] = "-20";
     p.values["Appearance/BitMapPosCompensationTop"] = " 7";
     SettingsStore s = Load(p);
@@ -169,13 +168,27 @@ TEST(SettingsSave, WritesTheKeysInFileOrder) {
     s.BitMapPosCompensationTop = -12;
     FakeProfile out;
     Save(s, out);
-    std::vector<std::string> expected = {
-        "Config/CMDEXE=1", "Config/CMDCURDIR=", "Config/WINR=1", "Config/ShortCut=1", "Config/ActiveKey=82",
-        "Config/ActiveKeyAlt=1", "Config/ActiveKeyCtrl=0", "Config/ActiveKeyShift=0", "Config/ComplementFunction=1",
-        "Appearance/DSPBMP=1", "Appearance/BitMap=C:\\Apps\\Zelt\\den.bmp",
-        "Appearance/BitMapPosCompensationLeft=0", "Appearance/BitMapPosCompensationTop=-12",
-        "Appearance/BitMapRateX=100", "Appearance/BitMapRateY=100", "Icon/ICONRECT=1", "Icon/IconCountRow=7",
-        "Icon/IconCountColumn=10", "Icon/PageCount=5", "Rect/Left=-40", "Rect/Top=25"};
+    std::vector<std::string> expected = {"Config/CMDEXE=1",
+                                         "Config/CMDCURDIR=",
+                                         "Config/WINR=1",
+                                         "Config/ShortCut=1",
+                                         "Config/ActiveKey=82",
+                                         "Config/ActiveKeyAlt=1",
+                                         "Config/ActiveKeyCtrl=0",
+                                         "Config/ActiveKeyShift=0",
+                                         "Config/ComplementFunction=1",
+                                         "Appearance/DSPBMP=1",
+                                         "Appearance/BitMap=C:\\Apps\\Zelt\\den.bmp",
+                                         "Appearance/BitMapPosCompensationLeft=0",
+                                         "Appearance/BitMapPosCompensationTop=-12",
+                                         "Appearance/BitMapRateX=100",
+                                         "Appearance/BitMapRateY=100",
+                                         "Icon/ICONRECT=1",
+                                         "Icon/IconCountRow=7",
+                                         "Icon/IconCountColumn=10",
+                                         "Icon/PageCount=5",
+                                         "Rect/Left=-40",
+                                         "Rect/Top=25"};
     for (int n = 1; n <= 13; n++)
         expected.push_back("Page/Title" + std::to_string(n) + "=Page" + std::to_string(n));
     expected.push_back("Page/NowPage=3");

@@ -16,9 +16,9 @@ TEST(SettingsNumbers, NumericRuleAndValue) {
         bool numeric;
         int value;
     } rows[] = {
-        {"", true, 0},     {"-", true, 0},     {"-5", true, -5},   {"5", true, 5},     {"007", true, 7},
+        {"", true, 0},      {"-", true, 0},       {"-5", true, -5}, {"5", true, 5},   {"007", true, 7},
         {"500", true, 500}, {"-500", true, -500}, {"5-", false, 5}, {"+5", false, 5}, {"--5", false, 0},
-        {"abc", false, 0}, {" 5", false, 5},   {"5 ", false, 5},   {"1a", false, 1},   {"\x82\x50", false, 0},
+        {"abc", false, 0},  {" 5", false, 5},     {"5 ", false, 5}, {"1a", false, 1}, {"\x82\x50", false, 0},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(r.numeric, IsNumericText(r.text)) << "'" << r.text << "'";
@@ -51,9 +51,9 @@ TEST(SettingsSpinners, StepStopsAtLimitsAndNeverPullsBack) {
         SpinCode code;
         int lower, upper, expected;
     } rows[] = {
-        {14, kSpinUp, 4, 15, 15},    {15, kSpinUp, 4, 15, 15},    {5, kSpinDown, 4, 15, 4},
-        {4, kSpinDown, 4, 15, 4},    {7, kSpinOther, 4, 15, 7},   {20, kSpinUp, 4, 15, 20},
-        {20, kSpinDown, 4, 15, 19},  {0, kSpinDown, 4, 15, 0},    {0, kSpinUp, 4, 15, 1},
+        {14, kSpinUp, 4, 15, 15},       {15, kSpinUp, 4, 15, 15},           {5, kSpinDown, 4, 15, 4},
+        {4, kSpinDown, 4, 15, 4},       {7, kSpinOther, 4, 15, 7},          {20, kSpinUp, 4, 15, 20},
+        {20, kSpinDown, 4, 15, 19},     {0, kSpinDown, 4, 15, 0},           {0, kSpinUp, 4, 15, 1},
         {499, kSpinUp, -500, 500, 500}, {-500, kSpinDown, -500, 500, -500}, {12, kSpinUp, 1, 13, 13},
         {13, kSpinUp, 1, 13, 13},
     };
@@ -65,8 +65,9 @@ TEST(SettingsKeyBox, KeyDownShowsOnlyLetters) {
     struct Row {
         unsigned vk;
         const char* text;
-    } rows[] = {{'R', "R"}, {'A', "A"}, {'Z', "Z"}, {0x10 /*Shift*/, ""}, {'5', ""}, {0x70 /*F1*/, ""},
-                {0x2E /*Delete*/, ""}, {'@', ""}, {'[', ""}};
+    } rows[] = {
+        {'R', "R"}, {'A', "A"}, {'Z', "Z"}, {0x10 /*Shift*/, ""}, {'5', ""}, {0x70 /*F1*/, ""}, {0x2E /*Delete*/, ""},
+        {'@', ""},  {'[', ""}};
     for (const Row& r : rows) {
         char out[2] = {'x', 'x'};
         KeyDownText(r.vk, out);
@@ -80,9 +81,15 @@ TEST(SettingsKeyBox, StoredKeyAndShownCharacter) {
         const char* stored;
         bool hasKey;
     } rows[] = {
-        {"R", "82", true}, {"", "0", false}, {"ab", "97", true}, {" ", "32", true},
+        {"R", "82", true},
+        {"", "0", false},
+        {"ab", "97", true},
+        {" ", "32", true},
         // A first byte of 0x80 or more counts as no key (and would not fit ActiveKey as -128..-1).
-        {"\x82\xa0", "0", false}, {"\xb1", "0", false}, {"\x80", "0", false}, {"\x7f", "127", true},
+        {"\x82\xa0", "0", false},
+        {"\xb1", "0", false},
+        {"\x80", "0", false},
+        {"\x7f", "127", true},
     };
     for (const Row& r : rows) {
         char out[4] = {'x', 'x', 'x', 'x'};
@@ -139,64 +146,125 @@ TEST(SettingsOk, ChecksInOrderFirstFailureWins) {
         int a0, a1, a2;
     } rows[] = {
         {"all pass", [](SettingsForm&) {}, SettingsProblem::None, 0, false, false, 0, 0, 0},
-        {"empty key", [](SettingsForm& f) { f.keyBox = ""; f.bitmap = "missing"; f.rows = "x"; },
+        {"empty key",
+         [](SettingsForm& f) {
+             f.keyBox = "";
+             f.bitmap = "missing";
+             f.rows = "x";
+         },
          SettingsProblem::NoKey, 1025, false, false, 0, 0, 0},
-        {"empty key without shortcut", [](SettingsForm& f) { f.keyBox = ""; f.shortcut = false; },
+        {"empty key without shortcut",
+         [](SettingsForm& f) {
+             f.keyBox = "";
+             f.shortcut = false;
+         },
          SettingsProblem::None, 0, false, false, 0, 0, 0},
-        {"double-byte key", [](SettingsForm& f) { f.keyBox = "\x82\x60"; }, SettingsProblem::NoKey, 1025, false,
-         false, 0, 0, 0},
-        {"missing bitmap", [](SettingsForm& f) { f.bitmap = "C:\\none.bmp"; f.posTop = "x"; },
+        {"double-byte key", [](SettingsForm& f) { f.keyBox = "\x82\x60"; }, SettingsProblem::NoKey, 1025, false, false,
+         0, 0, 0},
+        {"missing bitmap",
+         [](SettingsForm& f) {
+             f.bitmap = "C:\\none.bmp";
+             f.posTop = "x";
+         },
          SettingsProblem::PathMissing, 1032, true, true, 0, 0, 0},
-        {"empty bitmap", [](SettingsForm& f) { f.bitmap = ""; }, SettingsProblem::PathMissing, 1032, true, true, 0,
-         0, 0},
-        {"top not numeric", [](SettingsForm& f) { f.posTop = "5-"; f.posLeft = "x"; }, SettingsProblem::NotNumeric,
-         1037, true, false, 0, 0, 0},
+        {"empty bitmap", [](SettingsForm& f) { f.bitmap = ""; }, SettingsProblem::PathMissing, 1032, true, true, 0, 0,
+         0},
+        {"top not numeric",
+         [](SettingsForm& f) {
+             f.posTop = "5-";
+             f.posLeft = "x";
+         },
+         SettingsProblem::NotNumeric, 1037, true, false, 0, 0, 0},
         {"top plus sign", [](SettingsForm& f) { f.posTop = "+5"; }, SettingsProblem::NotNumeric, 1037, true, false, 0,
          0, 0},
-        {"top over", [](SettingsForm& f) { f.posTop = "501"; }, SettingsProblem::OutOfRange500, 1037, true, false, 0,
-         0, 0},
-        {"top at limits", [](SettingsForm& f) { f.posTop = "-500"; f.posLeft = "500"; }, SettingsProblem::None, 0,
-         false, false, 0, 0, 0},
+        {"top over", [](SettingsForm& f) { f.posTop = "501"; }, SettingsProblem::OutOfRange500, 1037, true, false, 0, 0,
+         0},
+        {"top at limits",
+         [](SettingsForm& f) {
+             f.posTop = "-500";
+             f.posLeft = "500";
+         },
+         SettingsProblem::None, 0, false, false, 0, 0, 0},
         {"left under", [](SettingsForm& f) { f.posLeft = "-501"; }, SettingsProblem::OutOfRange500, 1035, true, false,
          0, 0, 0},
         {"rate y", [](SettingsForm& f) { f.rateY = "1.5"; }, SettingsProblem::NotNumeric, 1043, true, false, 0, 0, 0},
         {"rate x", [](SettingsForm& f) { f.rateX = "600"; }, SettingsProblem::OutOfRange500, 1041, true, false, 0, 0,
          0},
-        {"empty and lone minus pass", [](SettingsForm& f) { f.posTop = ""; f.rateX = "-"; }, SettingsProblem::None, 0,
-         false, false, 0, 0, 0},
-        {"bitmap off skips 2..6",
-         [](SettingsForm& f) { f.showBitmap = false; f.bitmap = ""; f.posTop = "abc"; f.rateX = "9999"; },
+        {"empty and lone minus pass",
+         [](SettingsForm& f) {
+             f.posTop = "";
+             f.rateX = "-";
+         },
          SettingsProblem::None, 0, false, false, 0, 0, 0},
-        {"title 13 empty", [](SettingsForm& f) { f.titles[12] = ""; f.rows = "x"; }, SettingsProblem::TitleEmpty,
-         1075, false, false, 0, 0, 0},
-        {"first empty title", [](SettingsForm& f) { f.titles[3] = ""; f.titles[8] = ""; },
+        {"bitmap off skips 2..6",
+         [](SettingsForm& f) {
+             f.showBitmap = false;
+             f.bitmap = "";
+             f.posTop = "abc";
+             f.rateX = "9999";
+         },
+         SettingsProblem::None, 0, false, false, 0, 0, 0},
+        {"title 13 empty",
+         [](SettingsForm& f) {
+             f.titles[12] = "";
+             f.rows = "x";
+         },
+         SettingsProblem::TitleEmpty, 1075, false, false, 0, 0, 0},
+        {"first empty title",
+         [](SettingsForm& f) {
+             f.titles[3] = "";
+             f.titles[8] = "";
+         },
          SettingsProblem::TitleEmpty, 1066, false, false, 0, 0, 0},
-        {"rows not numeric", [](SettingsForm& f) { f.rows = "7a"; f.columns = "x"; }, SettingsProblem::NotNumeric,
-         1081, true, false, 0, 0, 0},
+        {"rows not numeric",
+         [](SettingsForm& f) {
+             f.rows = "7a";
+             f.columns = "x";
+         },
+         SettingsProblem::NotNumeric, 1081, true, false, 0, 0, 0},
         {"rows 3", [](SettingsForm& f) { f.rows = "3"; }, SettingsProblem::OutOfRangeCells, 1081, true, false, 4, 15,
          0},
         {"rows 16", [](SettingsForm& f) { f.rows = "16"; }, SettingsProblem::OutOfRangeCells, 1081, true, false, 4, 15,
          0},
-        {"rows empty", [](SettingsForm& f) { f.rows = ""; }, SettingsProblem::OutOfRangeCells, 1081, true, false, 4,
-         15, 0},
+        {"rows empty", [](SettingsForm& f) { f.rows = ""; }, SettingsProblem::OutOfRangeCells, 1081, true, false, 4, 15,
+         0},
         {"rows lone minus", [](SettingsForm& f) { f.rows = "-"; }, SettingsProblem::OutOfRangeCells, 1081, true, false,
          4, 15, 0},
         {"columns 3", [](SettingsForm& f) { f.columns = "3"; }, SettingsProblem::OutOfRangeCells, 1086, true, false, 4,
          15, 0},
         {"columns text", [](SettingsForm& f) { f.columns = "ten"; }, SettingsProblem::NotNumeric, 1086, true, false, 0,
          0, 0},
-        {"pages text", [](SettingsForm& f) { f.pages = "p"; }, SettingsProblem::NotNumeric, 1090, true, false, 0, 0,
-         0},
-        {"pages 13 with 10 rows", [](SettingsForm& f) { f.rows = "10"; f.pages = "13"; },
+        {"pages text", [](SettingsForm& f) { f.pages = "p"; }, SettingsProblem::NotNumeric, 1090, true, false, 0, 0, 0},
+        {"pages 13 with 10 rows",
+         [](SettingsForm& f) {
+             f.rows = "10";
+             f.pages = "13";
+         },
          SettingsProblem::OutOfRangePages, 1090, true, false, 10, 1, 8},
-        {"pages 8 with 10 rows", [](SettingsForm& f) { f.rows = "10"; f.pages = "8"; }, SettingsProblem::None, 0,
-         false, false, 0, 0, 0},
-        {"rows 4 allows 2", [](SettingsForm& f) { f.rows = "4"; f.pages = "2"; }, SettingsProblem::None, 0, false,
-         false, 0, 0, 0},
-        {"rows 4 refuses 3", [](SettingsForm& f) { f.rows = "4"; f.pages = "3"; }, SettingsProblem::OutOfRangePages,
-         1090, true, false, 4, 1, 2},
-        {"rows 15 allows 13", [](SettingsForm& f) { f.rows = "15"; f.pages = "13"; }, SettingsProblem::None, 0, false,
-         false, 0, 0, 0},
+        {"pages 8 with 10 rows",
+         [](SettingsForm& f) {
+             f.rows = "10";
+             f.pages = "8";
+         },
+         SettingsProblem::None, 0, false, false, 0, 0, 0},
+        {"rows 4 allows 2",
+         [](SettingsForm& f) {
+             f.rows = "4";
+             f.pages = "2";
+         },
+         SettingsProblem::None, 0, false, false, 0, 0, 0},
+        {"rows 4 refuses 3",
+         [](SettingsForm& f) {
+             f.rows = "4";
+             f.pages = "3";
+         },
+         SettingsProblem::OutOfRangePages, 1090, true, false, 4, 1, 2},
+        {"rows 15 allows 13",
+         [](SettingsForm& f) {
+             f.rows = "15";
+             f.pages = "13";
+         },
+         SettingsProblem::None, 0, false, false, 0, 0, 0},
         {"pages 0", [](SettingsForm& f) { f.pages = "0"; }, SettingsProblem::OutOfRangePages, 1090, true, false, 7, 1,
          5},
         {"pages empty", [](SettingsForm& f) { f.pages = ""; }, SettingsProblem::OutOfRangePages, 1090, true, false, 7,

@@ -35,8 +35,7 @@ TEST_P(PathSplitting, SplitsLikeTheCommandLineOfTheSystem) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, PathSplitting,
     testing::Values(PathCase{"C:\\Tools\\memo.txt", "C:\\Tools", "memo.txt", "memo"},
-                    PathCase{"C:\\memo.txt", "C:", "memo.txt", "memo"},
-                    PathCase{"memo.txt", "", "memo.txt", "memo"},
+                    PathCase{"C:\\memo.txt", "C:", "memo.txt", "memo"}, PathCase{"memo.txt", "", "memo.txt", "memo"},
                     PathCase{"C:\\Tools\\a.tar.gz", "C:\\Tools", "a.tar.gz", "a.tar"},
                     PathCase{"C:/Tools/memo", "C:/Tools", "memo", "memo"},
                     PathCase{"C:\\My.Dir\\noext", "C:\\My.Dir", "noext", "noext"},
@@ -75,14 +74,14 @@ struct CodePageCase {
     const char* name;
     const unsigned char* leadBytes;
     std::string path, directory, fileName;
-    int cutSize;       // CopyText of the path into this many bytes...
-    std::string cut;   // ...gives this
+    int cutSize;     // CopyText of the path into this many bytes...
+    std::string cut; // ...gives this
 };
 
 TEST(CodePages, SplitAndCutByTheSystemsLeadBytes) {
-    const std::string e = "\xE9";        // é in 1252; a lead byte in 932 and 936
-    const std::string gao = "\xB8\xE6";  // 告 in 936: E6 is a trail byte there, a lead byte in 932
-    const std::string ga = "\x81\x5C";   // 936/949/950: a character whose trail byte is '\'
+    const std::string e = "\xE9";       // é in 1252; a lead byte in 932 and 936
+    const std::string gao = "\xB8\xE6"; // 告 in 936: E6 is a trail byte there, a lead byte in 932
+    const std::string ga = "\x81\x5C";  // 936/949/950: a character whose trail byte is '\'
     const CodePageCase cases[] = {
         // Western: no lead bytes, so é is a character of its own, never half of one.
         {"1252", kLeadBytes1252, "C:\\Users\\Jos" + e + "\\report.doc", "C:\\Users\\Jos" + e, "report.doc", 100,

@@ -24,7 +24,7 @@ namespace {
 
 const int kLeft = 120;
 const int kTop = 110;
-const int kWidth = 400; // 10 columns
+const int kWidth = 400;  // 10 columns
 const int kHeight = 301; // 7 rows
 const COLORREF kIconColour = RGB(20, 40, 230);
 const COLORREF kPictureColour = RGB(240, 120, 10);
@@ -139,8 +139,8 @@ protected:
         for (int p = 1; p <= 5; p++)
             std::snprintf(Settings.Title[p], kTextSize, "Page %d", p);
         SetCursorPos(5, 5); // over no page button
-        window = CreateWindowExA(WS_EX_TOPMOST, "ZeltBoardTest", "board", WS_POPUP, kLeft, kTop, kWidth, kHeight,
-                                 NULL, NULL, programInstance, NULL);
+        window = CreateWindowExA(WS_EX_TOPMOST, "ZeltBoardTest", "board", WS_POPUP, kLeft, kTop, kWidth, kHeight, NULL,
+                                 NULL, programInstance, NULL);
         ASSERT_NE(window, (HWND)NULL);
         SetWindowRgn(window, CreateRoundRectRgn(0, 0, kWidth, kHeight, 200, 200), TRUE);
         ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -183,9 +183,9 @@ std::string Rgb(COLORREF c) {
 #define EXPECT_COLOUR(actual, expected) EXPECT_EQ(Rgb(actual), Rgb(expected))
 
 TEST_F(BoardPaint, BorderFaceAndPageButtons) {
-    EXPECT_COLOUR(Screen(1, 150), RGB(150, 200, 200));    // 3-pixel border at the left edge
-    EXPECT_COLOUR(Screen(398, 150), RGB(150, 200, 200));  // and at the right
-    EXPECT_COLOUR(Screen(300, 240), RGB(255, 255, 255));  // face
+    EXPECT_COLOUR(Screen(1, 150), RGB(150, 200, 200));   // 3-pixel border at the left edge
+    EXPECT_COLOUR(Screen(398, 150), RGB(150, 200, 200)); // and at the right
+    EXPECT_COLOUR(Screen(300, 240), RGB(255, 255, 255)); // face
     // Disc centres: page 2 is the current page, the rest dark green.
     for (int p = 1; p <= 5; p++) {
         COLORREF expected = p == 2 ? RGB(200, 100, 100) : RGB(50, 70, 50);
@@ -214,7 +214,7 @@ TEST_F(BoardPaint, IconsAtTheirCellsTopLeftAndTheGrid) {
     std::strcpy(IconTable[72].name, "stale texts of a free slot");
     Repaint();
     EXPECT_COLOUR(Screen(36, 36), kIconColour);
-    EXPECT_COLOUR(Screen(66, 66), kIconColour);   // the icon's last pixel
+    EXPECT_COLOUR(Screen(66, 66), kIconColour);        // the icon's last pixel
     EXPECT_COLOUR(Screen(67, 50), RGB(255, 255, 255)); // the cell's 33rd column stays free
     EXPECT_COLOUR(Screen(35 + 33 * 9 + 5, 35 + 33 * 6 + 5), kIconColour);
     EXPECT_COLOUR(Screen(35 + 33 + 5, 40), RGB(255, 255, 255)); // slot 72 is free
@@ -254,7 +254,7 @@ TEST_F(BoardPaint, TitleBannerIsCentred) {
     ASSERT_GE(left, 0);
     EXPECT_NEAR((left + right) / 2, kWidth / 2, 3);
     EXPECT_COLOUR(Screen(left + 6, 20), RGB(250, 250, 250)); // fill beside the text
-    EXPECT_COLOUR(Screen(200, 4 + 1), RGB(50, 100, 50));      // top border, 2 pixels from y 5
+    EXPECT_COLOUR(Screen(200, 4 + 1), RGB(50, 100, 50));     // top border, 2 pixels from y 5
 }
 
 TEST_F(BoardPaint, StretchedBackgroundOfTheWorkedExample) {
@@ -417,7 +417,7 @@ TEST_F(BoardPaint, GdiObjectCountStaysFlat) {
         Repaint();
         SwapSlots(71, 100); // drags: a move and back
         SwapSlots(100, 71);
-        SwapSlots(71, 72);  // and an exchange
+        SwapSlots(71, 72);                            // and an exchange
         SetCursorPos(kLeft + 40 + 33 * 9, kTop + 40); // a drop on slot 80, then its deletion
         Settings.NowPage = 2;
         DropFile(window, MakeDrop(notepad.c_str()));

@@ -311,7 +311,7 @@ TEST_F(CommandBoxTest, DownAndUpWalkTheList) {
 TEST_F(CommandBoxTest, EditingKeysHideTheListWithoutCompleting) {
     Occupy(3, "memo");
     for (WORD key : {VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT}) {
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
         Letter(box, 'm');
         ASSERT_TRUE(IsWindowVisible(CompletionList));
         Key(box, key, key == VK_BACK ? '\b' : 0);
@@ -319,7 +319,7 @@ TEST_F(CommandBoxTest, EditingKeysHideTheListWithoutCompleting) {
         EXPECT_EQ(CompletionActive, 0) << key;
         EXPECT_EQ(std::string(TypedPrefix), Text(box)) << key;
     }
-    SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+    SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
     Letter(box, 'm');
     Key(box, VK_BACK, '\b'); // deletes the selected suggestion
     EXPECT_EQ(Text(box), "m");
@@ -335,7 +335,7 @@ TEST_F(CommandBoxTest, UpToFiveRowsShowWholeAndFromSixOnOnlyAVerticalBarAppears)
         std::memset(IconTable, 0, sizeof IconTable);
         for (int i = 1; i <= c.matches; i++)
             Occupy(i, ("app" + std::to_string(i)).c_str());
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
         Letter(box, 'a');
         RECT r;
         GetWindowRect(CompletionList, &r);
@@ -358,9 +358,9 @@ TEST_F(CommandBoxTest, UpToFiveRowsShowWholeAndFromSixOnOnlyAVerticalBarAppears)
 // The items go in already in the order the list view sorts them: any set of texts must come out as a
 // list view that sorts itself shows them.
 TEST_F(CommandBoxTest, ItemsStandInTheListViewsOwnOrder) {
-    const char* texts[] = {"a-b",  "ab",   "AB",   "a_b", "a b", "a'b", "Ab",   "ab",   "a10",
-                           "a9",   "a#",   "a",    "A",   "aa",  "a-",  "a.b",  "ab-",  "a\x83\x81\x83\x82",
-                           "a\xd2", "a\x81\x5b", "aZ", "az", "a~", "a!",  "a1a", "a!b", "a'"};
+    const char* texts[] = {"a-b",   "ab",        "AB", "a_b", "a b", "a'b", "Ab",  "ab",  "a10",
+                           "a9",    "a#",        "a",  "A",   "aa",  "a-",  "a.b", "ab-", "a\x83\x81\x83\x82",
+                           "a\xd2", "a\x81\x5b", "aZ", "az",  "a~",  "a!",  "a1a", "a!b", "a'"};
     const int n = (int)(sizeof texts / sizeof texts[0]);
     for (int round = 0; round < 2; round++) {
         std::memset(IconTable, 0, sizeof IconTable);
@@ -378,7 +378,7 @@ TEST_F(CommandBoxTest, ItemsStandInTheListViewsOwnOrder) {
             item.pszText = IconTable[slot].command;
             SendMessageA(sorted, LVM_INSERTITEMA, 0, (LPARAM)&item);
         }
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
         Letter(box, 'a');
         ASSERT_EQ(ItemCount(), n);
         for (int i = 0; i < n; i++) {
@@ -409,7 +409,7 @@ TEST_F(CommandBoxTest, EachItemShowsItsSlotsIconAfterIconsChange) {
         std::strcpy(IconTable[slot].command, command);
     };
     auto Check = [&](const char* when) {
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
         Letter(box, 'i');
         HIMAGELIST images = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
         for (int i = 0; i < ItemCount(); i++) {
@@ -536,7 +536,7 @@ TEST_F(CommandBoxTest, GdiObjectsStayFlatOver1000KeyReleases) {
         Occupy(20 + i, ("note" + std::to_string(i)).c_str());
     // Two prefixes in turn, so every release replaces every item (and the scroll bar comes and goes).
     auto Release = [&](int i) {
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
         Letter(box, i % 2 ? 'n' : 'm');
     };
     // The first releases create what the controls keep for good (scroll bars, cached DCs and fonts).
@@ -555,7 +555,7 @@ TEST_F(CommandBoxTest, TheListViewReleasesTheImageListItHolds) {
     Occupy(3, "memo");
     Occupy(5, "Mail");
     for (int i = 0; i < 5; i++) {
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM)"");
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
         Letter(box, 'm');
     }
     HIMAGELIST held = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);

@@ -110,18 +110,21 @@ TEST_F(IconDialogTest, OkStopsAtTheFirstFailure) {
         int focus;
     } rows[] = {
         {"question mark in the title",
-         [](HWND d) { SetItemText(d, IDC_TITLE, "Me?mo"); SetItemText(d, IDC_LINK, ""); },
+         [](HWND d) {
+             SetItemText(d, IDC_TITLE, "Me?mo");
+             SetItemText(d, IDC_LINK, "");
+         },
          "'?'は使えないんですよ", "ごめんなさい", IDC_TITLE},
         {"missing link", [](HWND d) { SetItemText(d, IDC_LINK, "C:\\no\\such.exe"); }, "リンク先が存在しません",
          "存在エラー", IDC_LINK},
         {"empty working folder", [](HWND d) { SetItemText(d, IDC_WORKDIR, ""); }, "作業フォルダが存在しません",
          "存在エラー", IDC_WORKDIR},
-        {"missing icon file", [](HWND d) { SetItemText(d, IDC_ICONFILE, "C:\\no.ico"); },
-         "アイコンパスが存在しません", "存在エラー", IDC_ICONFILE},
-        {"question mark in the command", [](HWND d) { SetItemText(d, IDC_COMMAND, "m?"); },
-         "'?'は使えないんですよ", "ごめんなさい", IDC_COMMAND},
-        {"duplicate command", [](HWND d) { SetItemText(d, IDC_COMMAND, "calc"); },
-         "すでに登録されているコマンドです", "重複エラー", IDC_COMMAND},
+        {"missing icon file", [](HWND d) { SetItemText(d, IDC_ICONFILE, "C:\\no.ico"); }, "アイコンパスが存在しません",
+         "存在エラー", IDC_ICONFILE},
+        {"question mark in the command", [](HWND d) { SetItemText(d, IDC_COMMAND, "m?"); }, "'?'は使えないんですよ",
+         "ごめんなさい", IDC_COMMAND},
+        {"duplicate command", [](HWND d) { SetItemText(d, IDC_COMMAND, "calc"); }, "すでに登録されているコマンドです",
+         "重複エラー", IDC_COMMAND},
     };
     for (const Row& r : rows) {
         Boxes().clear();
@@ -211,7 +214,8 @@ TEST_F(IconDialogTest, CancelAndEscLeaveTheSlotAlone) {
 
 TEST_F(IconDialogTest, NoSlotMeansNoDialog) {
     bool scripted = false;
-    INT_PTR result = RunDialog(IDD_ICONEDIT, IconEditDialogProc, [&](HWND) { scripted = true; }, 0);
+    INT_PTR result = RunDialog(
+        IDD_ICONEDIT, IconEditDialogProc, [&](HWND) { scripted = true; }, 0);
     EXPECT_EQ(IDC_CANCEL, result);
     EXPECT_FALSE(scripted);
 }
@@ -252,10 +256,14 @@ TEST(MenuResource, PopupsHoldTheirItemsAndTheFirstTextCanBeRewritten) {
         UINT id;
         const char* text;
     } items[] = {
-        {0, 0, IDM_SHOWHIDE, "表示(&V)"},          {0, 1, IDM_SETTINGS, "設定(&S)"},
-        {0, 2, 0, ""},                             {0, 3, IDM_ABOUT, "バージョン情報(&V)"},
-        {0, 4, 0, ""},                             {0, 5, IDM_EXIT, "終了(&X)"},
-        {1, 0, IDM_EDITICON, "登録内容の変更(&U)"}, {1, 1, IDM_DELETEICON, "削除(&D)"},
+        {0, 0, IDM_SHOWHIDE, "表示(&V)"},
+        {0, 1, IDM_SETTINGS, "設定(&S)"},
+        {0, 2, 0, ""},
+        {0, 3, IDM_ABOUT, "バージョン情報(&V)"},
+        {0, 4, 0, ""},
+        {0, 5, IDM_EXIT, "終了(&X)"},
+        {1, 0, IDM_EDITICON, "登録内容の変更(&U)"},
+        {1, 1, IDM_DELETEICON, "削除(&D)"},
     };
     EXPECT_EQ(6, GetMenuItemCount(GetSubMenu(menu, 0)));
     EXPECT_EQ(2, GetMenuItemCount(GetSubMenu(menu, 1)));

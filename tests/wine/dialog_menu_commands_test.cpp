@@ -27,8 +27,8 @@ NoHook noHook;
 
 // A 2 x 2, 24-bit bottom-up bitmap file.
 void WriteSmallBitmap(const std::string& path) {
-    unsigned char file[54 + 16] = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0,
-                                   2,   0,   0,  0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0};
+    unsigned char file[54 + 16] = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0,  54, 0, 0, 0, 40, 0,  0, 0, 2,
+                                   0,   0,   0,  2, 0, 0, 0, 1, 0, 24, 0,  0, 0, 0, 0,  16, 0, 0, 0};
     FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(file, 1, sizeof file, f);
     std::fclose(f);
@@ -81,10 +81,11 @@ protected:
         return free;
     }
     void RunSettingsThenCancel() {
-        RunModal([&] { OnCommand(main, IDM_SETTINGS); }, [](HWND d) {
-            SetItemText(d, IDC_ROWS, "12");
-            Click(d, IDC_CANCEL);
-        });
+        RunModal([&] { OnCommand(main, IDM_SETTINGS); },
+                 [](HWND d) {
+                     SetItemText(d, IDC_ROWS, "12");
+                     Click(d, IDC_CANCEL);
+                 });
     }
     std::string bitmap;
     HWND main = NULL, other = NULL;

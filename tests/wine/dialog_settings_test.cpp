@@ -112,8 +112,8 @@ TEST_F(SettingsDialogTest, ShowsEverySettingAndCentresOnTheDesktop) {
 
 TEST_F(SettingsDialogTest, EnablingRulesFollowTheirCheckBoxes) {
     RunDialog(IDD_SETTINGS, SettingsDialogProc, [](HWND d) {
-        const int background[] = {IDC_BITMAP,  IDC_BMPBROWSE,  IDC_POSTOP, IDC_POSTOP_SPIN, IDC_POSLEFT,
-                                  IDC_POSLEFT_SPIN, IDC_RATEY, IDC_RATEY_SPIN, IDC_RATEX, IDC_RATEX_SPIN};
+        const int background[] = {IDC_BITMAP,       IDC_BMPBROWSE, IDC_POSTOP,     IDC_POSTOP_SPIN, IDC_POSLEFT,
+                                  IDC_POSLEFT_SPIN, IDC_RATEY,     IDC_RATEY_SPIN, IDC_RATEX,       IDC_RATEX_SPIN};
         const int keys[] = {IDC_KEYALT, IDC_KEYCTRL, IDC_KEYSHIFT, IDC_KEYBOX};
         EXPECT_FALSE(Enabled(d, IDC_CMDCURDIR));
         for (int id : keys)
@@ -201,24 +201,43 @@ TEST_F(SettingsDialogTest, OkStopsAtTheFirstFailureWithItsMessageSelectionAndFoc
         int focus;
         bool whole;
     } rows[] = {
-        {"empty key first", [](HWND d) { SetItemText(d, IDC_KEYBOX, ""); SetItemText(d, IDC_ROWS, "x"); },
+        {"empty key first",
+         [](HWND d) {
+             SetItemText(d, IDC_KEYBOX, "");
+             SetItemText(d, IDC_ROWS, "x");
+         },
          "設定なしはダメです", "入力エラー", IDC_KEYBOX, false},
-        {"pasted double-byte key", [](HWND d) { SetItemText(d, IDC_KEYBOX, "あ"); }, "設定なしはダメです",
-         "入力エラー", IDC_KEYBOX, false},
+        {"pasted double-byte key", [](HWND d) { SetItemText(d, IDC_KEYBOX, "あ"); }, "設定なしはダメです", "入力エラー",
+         IDC_KEYBOX, false},
         {"missing bitmap",
-         [](HWND d) { Click(d, IDC_DSPBMP); SetItemText(d, IDC_BITMAP, "C:\\no\\such.bmp"); },
+         [](HWND d) {
+             Click(d, IDC_DSPBMP);
+             SetItemText(d, IDC_BITMAP, "C:\\no\\such.bmp");
+         },
          "指定されたパスは存在しません", "存在エラー", IDC_BITMAP, true},
-        {"position not numeric", [](HWND d) { Click(d, IDC_DSPBMP); SetItemText(d, IDC_POSLEFT, "5-"); },
+        {"position not numeric",
+         [](HWND d) {
+             Click(d, IDC_DSPBMP);
+             SetItemText(d, IDC_POSLEFT, "5-");
+         },
          "数値以外が入力されています", "入力エラー", IDC_POSLEFT, true},
-        {"rate out of range", [](HWND d) { Click(d, IDC_DSPBMP); SetItemText(d, IDC_RATEX, "501"); },
+        {"rate out of range",
+         [](HWND d) {
+             Click(d, IDC_DSPBMP);
+             SetItemText(d, IDC_RATEX, "501");
+         },
          "-500から500の範囲で入力してください", "入力エラー", IDC_RATEX, true},
-        {"title beyond the page count", [](HWND d) { SetItemText(d, IDC_PAGETITLE0 + 11, ""); },
-         "入力してください", "入力エラー", IDC_PAGETITLE0 + 11, false},
+        {"title beyond the page count", [](HWND d) { SetItemText(d, IDC_PAGETITLE0 + 11, ""); }, "入力してください",
+         "入力エラー", IDC_PAGETITLE0 + 11, false},
         {"rows", [](HWND d) { SetItemText(d, IDC_ROWS, "16"); }, "4から15の範囲で入力してください", "入力エラー",
          IDC_ROWS, true},
         {"columns empty", [](HWND d) { SetItemText(d, IDC_COLUMNS, ""); }, "4から15の範囲で入力してください",
          "入力エラー", IDC_COLUMNS, true},
-        {"pages", [](HWND d) { SetItemText(d, IDC_ROWS, "10"); SetItemText(d, IDC_PAGECOUNT, "13"); },
+        {"pages",
+         [](HWND d) {
+             SetItemText(d, IDC_ROWS, "10");
+             SetItemText(d, IDC_PAGECOUNT, "13");
+         },
          "アイコン縦の数が10の時は\n1から8の範囲で入力してください", "入力エラー", IDC_PAGECOUNT, true},
     };
     for (const Row& r : rows) {

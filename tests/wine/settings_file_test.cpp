@@ -53,13 +53,14 @@ protected:
 TEST_F(SettingsFile, SavingFromNothingWritesAllKeysInOrder) {
     LoadSettingsFrom(ini.c_str(), dir.c_str());
     SaveSettingsTo(ini.c_str());
-    std::string expected = "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
-                           "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
-                           "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
-                           dir + "\\den.bmp\r\n" +
-                           "BitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\nBitMapRateX=100\r\n"
-                           "BitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\n"
-                           "PageCount=5\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
+    std::string expected =
+        "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
+        "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
+        "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
+        dir + "\\den.bmp\r\n" +
+        "BitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\nBitMapRateX=100\r\n"
+        "BitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\n"
+        "PageCount=5\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
     for (int n = 1; n <= 13; n++)
         expected += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
     expected += "NowPage=1\r\n";
@@ -68,9 +69,10 @@ TEST_F(SettingsFile, SavingFromNothingWritesAllKeysInOrder) {
 
 TEST_F(SettingsFile, EdgeValuesLoadAsTheirBuffersHoldThem) {
     std::string longTitle(600, 'T');
-    WriteAll(ini, "[Config]\r\nActiveKey=1234\r\n[Icon]\r\nIconCountColumn=100\r\nPageCount=5\r\n"
-                  "[Rect]\r\nLeft=-1280\r\n[Page]\r\nNowPage=9\r\nTitle1=" +
-                      longTitle + "\r\n");
+    WriteAll(ini,
+             "[Config]\r\nActiveKey=1234\r\n[Icon]\r\nIconCountColumn=100\r\nPageCount=5\r\n"
+             "[Rect]\r\nLeft=-1280\r\n[Page]\r\nNowPage=9\r\nTitle1=" +
+                 longTitle + "\r\n");
     LoadSettingsFrom(ini.c_str(), dir.c_str());
     EXPECT_EQ(Settings.IconCountColumn, 10);
     EXPECT_STREQ(Settings.ActiveKey, "123");
