@@ -536,10 +536,15 @@ void CreateCommandControls(HWND mainWindow) {
     // The label and the list are children of the desktop, so they may stand outside the main window.
     CreateHoverLabel(Instance());
 
+    // Made as the main window's child, then handed to the desktop: a list view keeps sending its
+    // notifications (one or two for every item inserted or deleted) to the parent it was made with.
+    // The desktop window lives in another process, and under Wine each of those would be a round trip
+    // to it, most of a key release's time; the main window answers them on this thread.
     CompletionList = CreateWindowExA(WS_EX_TOOLWINDOW, WC_LISTVIEWA, "",
                                      WS_CHILD | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                                          LVS_SORTASCENDING | LVS_NOLABELWRAP | LVS_NOCOLUMNHEADER,
-                                     0, 0, 200, 100, GetDesktopWindow(), (HMENU)IDC_COMPLETIONLIST, Instance(), NULL);
+                                     0, 0, 200, 100, mainWindow, (HMENU)IDC_COMPLETIONLIST, Instance(), NULL);
+    SetParent(CompletionList, GetDesktopWindow());
     completionListBaseProc = SubclassWindow(CompletionList, CompletionListProc);
     SendMessageA(CompletionList, LVM_SETBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTBKCOLOR, 0, kListBackground);
