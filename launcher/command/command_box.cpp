@@ -150,6 +150,18 @@ void CloseCompletion() {
     CompletionActive = 0;
 }
 
+// Shows the list at the given place on top of the desktop's windows. Under Wine every SetWindowPos of a
+// window of the desktop goes to the X server, even when nothing changes, so a list already there is
+// left alone.
+void PlaceCompletionList(int x, int y, int width, int height) {
+    RECT now;
+    GetWindowRect(CompletionList, &now);
+    bool placed = IsWindowVisible(CompletionList) && now.left == x && now.top == y && now.right - now.left == width &&
+                  now.bottom - now.top == height && GetWindow(GetDesktopWindow(), GW_CHILD) == CompletionList;
+    if (!placed)
+        SetWindowPos(CompletionList, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+}
+
 void OnBoxKeyUp(HWND box, WPARAM key) {
     char text[kTextSize];
     switch (BoxKeyUpStep((int)key)) {
@@ -183,8 +195,7 @@ void OnBoxKeyUp(HWND box, WPARAM key) {
     ListSize size = CompletionListSize(matches, metrics);
     if (!FlagOn(Settings.ComplementFunction))
         return; // the list stays hidden but holds the matches for Up and Down
-    SetWindowPos(CompletionList, HWND_TOP, boxRect.left - kListLeftOffset, boxRect.bottom - kListOverlap, size.width,
-                 size.height, SWP_SHOWWINDOW);
+    PlaceCompletionList(boxRect.left - kListLeftOffset, boxRect.bottom - kListOverlap, size.width, size.height);
     // A list view that grows keeps the scroll bars it took at its old size, each making the other look
     // needed; without them it finds what it needs at its new size.
     const LONG bars = GetWindowLongA(CompletionList, GWL_STYLE);
