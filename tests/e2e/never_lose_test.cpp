@@ -119,6 +119,15 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return WindowRect(launcher.window).left == kLeft + 60; }));
         MoveMouse(kLeft + 260, kTop + 240);
     }
+    // Closes as the menu does: the launcher exits after telling exactly once, with text.
+    void CloseExpectingOneBox(Launcher& launcher, const char* text) {
+        PostMessageA(launcher.window, WM_CLOSE, 0, 0);
+        std::vector<std::string> boxes = AnswerBoxesUntilExit(launcher);
+        EXPECT_FALSE(launcher.Running());
+        EXPECT_EQ(boxes.size(), 1u);
+        if (!boxes.empty())
+            EXPECT_EQ(boxes[0], text);
+    }
     void ExpectFilesAsBefore() {
         EXPECT_EQ(ReadFile(folder + "\\setting.ini"), settingsBefore);
         EXPECT_EQ(ReadFile(folder + "\\icons.dat"), iconsBefore);
@@ -135,11 +144,7 @@ TEST_F(SaveFailure, AFullDiskKeepsBothFilesAndSaysSoOnce) {
         ASSERT_EQ(RunLinux("cat /dev/zero > '" + unixFolder + "/filler'; test $(df --output=avail -B1 '" + unixFolder +
                            "' | tail -1) -eq 0"),
                   0);
-        PostMessageA(launcher.window, WM_CLOSE, 0, 0);
-        std::vector<std::string> boxes = AnswerBoxesUntilExit(launcher);
-        EXPECT_FALSE(launcher.Running());
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0], kBothText);
+        CloseExpectingOneBox(launcher, kBothText);
         ExpectFilesAsBefore();
         EXPECT_FALSE(FileExists(folder + "\\setting.ini.new"));
         EXPECT_FALSE(FileExists(folder + "\\icons.dat.new"));
@@ -161,11 +166,7 @@ TEST_F(SaveFailure, AReadOnlyFolderKeepsBothFilesAndSaysSoOnce) {
     ASSERT_EQ(RunLinux("mount -o remount,ro '" + unixFolder + "'"), 0);
     Launcher launcher;
     StartAndChange(launcher);
-    PostMessageA(launcher.window, WM_CLOSE, 0, 0);
-    std::vector<std::string> boxes = AnswerBoxesUntilExit(launcher);
-    EXPECT_FALSE(launcher.Running());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], kBothText);
+    CloseExpectingOneBox(launcher, kBothText);
     ExpectFilesAsBefore();
 }
 
@@ -176,12 +177,8 @@ TEST_F(SaveFailure, IconsDatLockedByAnotherProgramIsKeptAndNamed) {
     StartAndChange(launcher);
     HANDLE lock = CreateFileA((folder + "\\icons.dat").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    PostMessageA(launcher.window, WM_CLOSE, 0, 0);
-    std::vector<std::string> boxes = AnswerBoxesUntilExit(launcher);
+    CloseExpectingOneBox(launcher, kIconsText);
     CloseHandle(lock);
-    EXPECT_FALSE(launcher.Running());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], kIconsText);
     EXPECT_EQ(ReadFile(folder + "\\icons.dat"), iconsBefore);
     EXPECT_FALSE(FileExists(folder + "\\icons.dat.new"));
     // setting.ini was free: saved, the person's notes and all.
