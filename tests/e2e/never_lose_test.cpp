@@ -125,8 +125,9 @@ protected:
         std::vector<std::string> boxes = AnswerBoxesUntilExit(launcher);
         EXPECT_FALSE(launcher.Running());
         EXPECT_EQ(boxes.size(), 1u);
-        if (!boxes.empty())
+        if (!boxes.empty()) {
             EXPECT_EQ(boxes[0], text);
+        }
     }
     void ExpectFilesAsBefore() {
         EXPECT_EQ(ReadFile(folder + "\\setting.ini"), settingsBefore);
