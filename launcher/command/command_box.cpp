@@ -152,14 +152,18 @@ void CloseCompletion() {
 
 // Shows the list at the given place on top of the desktop's windows. Under Wine every SetWindowPos of a
 // window of the desktop goes to the X server, even when nothing changes, so a list already there is
-// left alone.
+// left alone. A hidden list is sized before it is shown: a list view that changes size while visible
+// takes or drops its scroll bar then and draws its frame twice (10 ms under Wine at the first showing).
 void PlaceCompletionList(int x, int y, int width, int height) {
     RECT now;
     GetWindowRect(CompletionList, &now);
-    bool placed = IsWindowVisible(CompletionList) && now.left == x && now.top == y && now.right - now.left == width &&
-                  now.bottom - now.top == height && GetWindow(GetDesktopWindow(), GW_CHILD) == CompletionList;
-    if (!placed)
-        SetWindowPos(CompletionList, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+    const bool there = now.left == x && now.top == y && now.right - now.left == width && now.bottom - now.top == height;
+    const bool visible = IsWindowVisible(CompletionList) != FALSE;
+    if (visible && there && GetWindow(GetDesktopWindow(), GW_CHILD) == CompletionList)
+        return;
+    if (!visible && !there)
+        SetWindowPos(CompletionList, NULL, x, y, width, height, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOREDRAW);
+    SetWindowPos(CompletionList, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
 }
 
 void OnBoxKeyUp(HWND box, WPARAM key) {
