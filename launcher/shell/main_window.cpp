@@ -200,10 +200,12 @@ HWND CreateMainWindow() {
     if (window == NULL)
         return NULL;
     SetMainWindowRegion(window);
-    NotifyTrayIcon(window, NIM_ADD, programInstance, IDI_LAUNCHER);
     DragAcceptFiles(window, TRUE);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
+    // The tray icon is a round trip to the shell's process (20 ms under Wine): added once the board
+    // shows, still before the launcher reads its first message.
+    NotifyTrayIcon(window, NIM_ADD, programInstance, IDI_LAUNCHER);
     CreateCommandControls(window);
     MainWindow = window;
     return window;
