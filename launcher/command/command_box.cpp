@@ -362,10 +362,42 @@ void MakeSortKeys(int matches) {
     }
 }
 
+// True when the list already shows these matches in this order with these images, unscrolled and
+// with nothing selected or focused, as a fill would leave it: the same letter typed again after a
+// deletion, or a letter that keeps every match. Reading the list's own items costs no round trip.
+bool ListShowsMatches(int matches) {
+    if (!columnMade || freedImages >= kFreedImagesBeforeReset ||
+        (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0) != matches ||
+        SendMessageA(CompletionList, LVM_GETTOPINDEX, 0, 0) != 0 ||
+        SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_FOCUSED, 0)) != -1 ||
+        SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0)) != -1)
+        return false;
+    for (int i = 0; i < matches; i++) {
+        const IconEntry& e = IconTable[MatchList[matchOrder[i] + 1]];
+        char text[kNameSize + 1];
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = i;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        if (!SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item) ||
+            std::strcmp(item.pszText, e.command) != 0 || item.iImage != ImageOf((HICON)e.icon))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void FillCompletionList() {
     const int matches = MatchCount();
+    // A list view that sorts itself sorts all its items again at every insertion. The items go in
+    // already in its order (ListViewOrder, checked against the list view itself), with the sorting
+    // style off meanwhile.
+    MakeSortKeys(matches);
+    ListViewOrder(sortKeys, matches, matchOrder);
+    if (ListShowsMatches(matches))
+        return;
     // A list view repaints and re-measures its scroll bars at every insertion, hidden or not; that
     // alone would take most of a key release, so redrawing is off until the items are in. But
     // DefWindowProc's WM_SETREDRAW TRUE marks a hidden window visible without showing it, so a hidden
@@ -392,11 +424,6 @@ void FillCompletionList() {
         columnMade = true;
     }
 
-    // A list view that sorts itself sorts all its items again at every insertion. The items go in
-    // already in its order (ListViewOrder, checked against the list view itself), with the sorting
-    // style off meanwhile.
-    MakeSortKeys(matches);
-    ListViewOrder(sortKeys, matches, matchOrder);
     // The list view is told of a style without the sorting bit while the window's own style stays as
     // it is (SetWindowLong would add WS_CLIPSIBLINGS to a child of the desktop under Wine).
     STYLESTRUCT sorting = {};

@@ -299,6 +299,12 @@ TEST_F(CommandBoxTest, DownAndUpWalkTheList) {
         EXPECT_EQ(Selection(box), std::make_pair(0, (int)std::strlen(step.text))) << step.text;
         EXPECT_TRUE(IsWindowVisible(CompletionList));
     }
+    // The same letter typed again over a walked list starts the walk afresh from the first item.
+    SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
+    Letter(box, 'm');
+    EXPECT_EQ(SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0)), -1);
+    Key(box, VK_DOWN);
+    EXPECT_EQ(Text(box), "Mail");
     // Up on the first item closes the list and empties the box; the flag and prefix stay.
     Key(box, VK_UP);
     EXPECT_EQ(Text(box), "");
