@@ -1,6 +1,7 @@
 // One key release in the command box, from the key reaching the box to the list filled and the
 // inline completion set, with the real edit and list-view controls under Wine.
-//  warm: the images of the icons were made before (every release still replaces every item);
+//  warm: the images of the icons were made before; the same letter again (the list already shows its
+//        items) or another letter with as many matches (every item replaced);
 //  cold: the first release after the controls are made (start-up) or after an icon changes.
 // Prints one "ROW|label|median|unit|target" line per figure for scripts/bench.sh.
 #include <windows.h>
@@ -89,9 +90,10 @@ void ClearTable() {
             ClearSlot(s);
 }
 
-// Every slot occupied; `matching` of them, spread evenly, begin with "a", the rest with "z". Icons:
-// distinct ones from shell32.dll, as many as it has, or one shared icon.
-void Fill(int pages, int matching, bool distinctIcons) {
+// Every slot occupied; `matching` of them, spread evenly, begin with "a", as many others (when
+// `others` is set) with "b", the rest with "z". Icons: distinct ones from shell32.dll, as many as it
+// has, or one shared icon.
+void Fill(int pages, int matching, bool distinctIcons, bool others = false) {
     ClearTable();
     // One page of 10 x 7, or 13 pages of 15 x 15.
     Settings.PageCount = pages;
@@ -105,7 +107,8 @@ void Fill(int pages, int matching, bool distinctIcons) {
         std::strcpy(e.iconPath, shell32.c_str());
         e.iconIndex = index;
         const bool matches = (long long)(s - 1) * matching % slots < matching;
-        const char* start = matches ? "app" : "zed";
+        const bool other = others && (long long)s * matching % slots < matching && !matches;
+        const char* start = matches ? "app" : other ? "bpp" : "zed";
         std::snprintf(e.command, sizeof e.command, "%s%d", start, s);
     }
 }
@@ -135,7 +138,25 @@ void Warm(HWND box, int pages, int matching, const char* target, int rounds, boo
         std::exit(1);
     }
     Row("key release, warm, " + std::to_string(matching) + " matches of " + std::to_string(BoardSlotCount(Settings)) +
-            " slots" + (listHidden ? ", list hidden before" : ""),
+            " slots, the same items as at the key before" + (listHidden ? ", list hidden before" : ""),
+        Median(times), target);
+}
+
+// Releases that alternate between two letters with as many matches each, so that every key shows
+// other items than the one before.
+void Alternating(HWND box, int pages, int matching, const char* target, int rounds) {
+    Fill(pages, matching, false, true);
+    Release(box, 'a');
+    Release(box, 'b');
+    std::vector<double> times;
+    for (int i = 0; i < rounds; i++)
+        times.push_back(Release(box, i % 2 == 0 ? 'a' : 'b'));
+    if (MatchCount() != matching) {
+        std::printf("command_key_bench: expected %d matches, found %d\n", matching, MatchCount());
+        std::exit(1);
+    }
+    Row("key release, warm, " + std::to_string(matching) + " matches of " + std::to_string(BoardSlotCount(Settings)) +
+            " slots, other items than at the key before",
         Median(times), target);
 }
 
@@ -185,6 +206,10 @@ int main() {
     Warm(box, 13, 40, "<=5", 15);
     Warm(box, 1, 70, "<=5", 15);
     Warm(box, 13, 498, "<=16", 9);
+    Alternating(box, 1, 5, "<=2", 15);
+    Alternating(box, 13, 40, "<=5", 15);
+    Alternating(box, 1, 35, "<=5", 15);
+    Alternating(box, 13, 498, "<=16", 9);
     Warm(box, 1, 5, "-", 9, true); // the first letter: the list appears (Wine maps its X window)
     char label[96];
     std::snprintf(label, sizeof label, "70 matches of 70 slots, 70 icons");
