@@ -387,6 +387,35 @@ bool ListShowsMatches(int matches) {
     return true;
 }
 
+// A shown list of up to five rows, without scroll bars, that keeps its number of items has them
+// rewritten in place: only the rows that change repaint, and redraw is never turned off and on again
+// (which re-measures the scroll bars and moves the hidden header, round trips under Wine). The items
+// are written in the list view's own order, so its sorting has nothing to move.
+bool RewriteShortList(int matches) {
+    const LONG style = GetWindowLongA(CompletionList, GWL_STYLE);
+    if ((style & WS_VISIBLE) == 0 || (style & (WS_VSCROLL | WS_HSCROLL)) != 0 || matches > kListRowsWithoutScrollBar ||
+        !columnMade || freedImages >= kFreedImagesBeforeReset ||
+        (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0) != matches)
+        return false;
+    for (int i = 0; i < matches; i++) {
+        const IconEntry& e = IconTable[MatchList[matchOrder[i] + 1]];
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = i;
+        item.pszText = const_cast<char*>(e.command);
+        item.iImage = ImageOf((HICON)e.icon);
+        SendMessageA(CompletionList, LVM_SETITEMA, 0, (LPARAM)&item);
+    }
+    if (SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_FOCUSED, 0)) != -1 ||
+        SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0)) != -1) {
+        LVITEMA none = {};
+        none.stateMask = kFocusedSelected;
+        SendMessageA(CompletionList, LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&none);
+    }
+    SizeColumn(matches);
+    return true;
+}
+
 } // namespace
 
 void FillCompletionList() {
@@ -397,6 +426,8 @@ void FillCompletionList() {
     MakeSortKeys(matches);
     ListViewOrder(sortKeys, matches, matchOrder);
     if (ListShowsMatches(matches))
+        return;
+    if (RewriteShortList(matches))
         return;
     // A list view repaints and re-measures its scroll bars at every insertion, hidden or not; that
     // alone would take most of a key release, so redrawing is off until the items are in. But

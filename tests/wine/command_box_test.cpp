@@ -314,6 +314,46 @@ TEST_F(CommandBoxTest, DownAndUpWalkTheList) {
     EXPECT_STREQ(TypedPrefix, "m"); // at the release the box held only the typed letter
 }
 
+// A shown short list that keeps its number of items is rewritten in place: each key still shows its
+// own matches in the list view's order, each beside its slot's icon, with nothing left selected.
+TEST_F(CommandBoxTest, ShortListsShowEachKeysMatchesInOrderBesideTheirIcons) {
+    InstallWin32Platform();
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string shell32 = std::string(system) + "\\shell32.dll";
+    const char* commands[] = {"axe", "apricot", "ant", "avocado", "apple", "b5", "b4", "b3", "b2", "b1"};
+    for (int s = 1; s <= 10; s++) {
+        IconTable[s].icon = LoadSlotIcon(shell32.c_str(), s * 3);
+        std::strcpy(IconTable[s].command, commands[s - 1]);
+    }
+    const char* a[] = {"ant", "apple", "apricot", "avocado", "axe"};
+    const char* b[] = {"b1", "b2", "b3", "b4", "b5"};
+    for (int round = 0; round < 4; round++) {
+        const char** expected = round % 2 == 0 ? a : b;
+        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
+        Letter(box, round % 2 == 0 ? 'a' : 'b');
+        ASSERT_EQ(ItemCount(), 5) << round;
+        HIMAGELIST images = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
+        for (int i = 0; i < 5; i++) {
+            EXPECT_EQ(ItemText(i), expected[i]) << "round " << round;
+            LVITEMA item = {};
+            item.mask = LVIF_IMAGE;
+            item.iItem = i;
+            SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item);
+            int slot = FindCommand(IconTable, kSlotCount, expected[i], 0);
+            EXPECT_EQ(ImagePixels(images, item.iImage), IconPixels((HICON)IconTable[slot].icon)) << expected[i];
+        }
+        EXPECT_EQ(SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0)), -1);
+        EXPECT_EQ(Text(box), expected[0]);
+        Key(box, VK_DOWN);
+        Key(box, VK_DOWN); // the next round starts with the second item selected
+        EXPECT_EQ(Text(box), expected[1]);
+    }
+    for (int s = 1; s <= 10; s++)
+        ClearSlot(s);
+    InstallPlatform(nullptr);
+}
+
 TEST_F(CommandBoxTest, EditingKeysHideTheListWithoutCompleting) {
     Occupy(3, "memo");
     for (WORD key : {VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT}) {
