@@ -122,8 +122,8 @@ TEST_F(BoardMouse, ClickOnAnIconLaunchesIt) {
     Start(Group(12, "tool", tool, folder));
     POINT p = Cell(1, 2);
     Click(p.x, p.y);
-    std::string ran;
-    ASSERT_TRUE(WaitUntil([&] { return !(ran = ReadFile(tool + ".ran")).empty(); }, 15000));
+    std::string ran = WaitForText(tool + ".ran", 15000);
+    ASSERT_FALSE(ran.empty());
     EXPECT_EQ(ran.substr(0, ran.find_first_of("\r\n")), folder) << "started in its working folder";
     // A press on empty space launches nothing.
     DeleteFileA((tool + ".ran").c_str());

@@ -179,8 +179,8 @@ TEST_F(CommandBoxE2E, EnterOnAnAliasLaunchesItsTargetFromItsFolder) {
     TypeText("me");
     ASSERT_TRUE(BoxShows("memo"));
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(work + "\\memo.exe.ran"); }, 15000));
-    std::string ran = ReadFile(work + "\\memo.exe.ran");
+    std::string ran = WaitForText(work + "\\memo.exe.ran", 15000);
+    ASSERT_FALSE(ran.empty());
     EXPECT_EQ(ran.substr(0, ran.find('\n')), work);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(launcher.window); }, 8000));
     EXPECT_EQ(WindowText(box), "");
@@ -195,8 +195,8 @@ TEST_F(CommandBoxE2E, ShellRunsProgramAndArgumentsFromCmdCurDir) {
     TypeText("shellmark.exe one  two");
     ASSERT_TRUE(BoxShows("shellmark.exe one  two"));
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(work + "\\shellmark.exe.ran"); }, 15000));
-    std::string ran = ReadFile(work + "\\shellmark.exe.ran");
+    std::string ran = WaitForText(work + "\\shellmark.exe.ran", 15000);
+    ASSERT_FALSE(ran.empty());
     EXPECT_EQ(ran.substr(0, ran.find('\n')), work);
     // Everything after the first space is the argument text, the second space included.
     EXPECT_NE(ran.find("one  two"), std::string::npos) << ran;
@@ -215,8 +215,8 @@ TEST_F(CommandBoxE2E, ShellRunsFromTheWindowsFolderWhenCmdCurDirIsMissing) {
     TypeText("zeltcmdmark.exe");
     ASSERT_TRUE(BoxShows("zeltcmdmark.exe"));
     PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return FileExists(marker + ".ran"); }, 15000));
-    std::string ran = ReadFile(marker + ".ran");
+    std::string ran = WaitForText(marker + ".ran", 15000);
+    EXPECT_FALSE(ran.empty());
     EXPECT_EQ(ran.substr(0, ran.find('\n')), windows);
     DeleteFileA((marker + ".ran").c_str());
     DeleteFileA(marker.c_str());

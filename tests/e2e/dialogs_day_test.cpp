@@ -121,8 +121,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     ASSERT_TRUE(WaitUntil([&] { return WindowText(box) == "alpha"; }, 5000)) << WindowText(box);
     GuideShot("day-3-typed");
     PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return FileExists(one + ".ran"); }, 15000));
-    EXPECT_EQ(0u, ReadFile(one + ".ran").find(docs)) << "started from its working folder";
+    EXPECT_EQ(0u, WaitForText(one + ".ran", 15000).find(docs)) << "started from its working folder";
 
     // 4. Call the launcher up again, click the other icon, which starts it (the window stays), drag it
     //    to page 2's button and switch to that page. The started programs are windowless (marker.cpp),

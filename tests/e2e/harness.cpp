@@ -178,6 +178,12 @@ std::string ReadFile(const std::string& path) {
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::string WaitForText(const std::string& path, unsigned long timeoutMs) {
+    std::string text;
+    WaitUntil([&] { return !(text = ReadFile(path)).empty(); }, timeoutMs);
+    return text;
+}
+
 std::string PlaceMarker(const std::string& folder, const std::string& exeName) {
     std::string target = folder + "\\" + exeName;
     CopyFileA((BinaryFolder() + "\\marker.exe").c_str(), target.c_str(), FALSE);
@@ -392,8 +398,8 @@ int DropUnixFileAt(POINT at, const std::string& unixPath) {
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessW(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
         return -(int)GetLastError();
-    std::string text;
-    if (!WaitUntil([&] { return !(text = ReadFile(result)).empty(); }, 20000))
+    std::string text = WaitForText(result, 20000);
+    if (text.empty())
         return 99;
     return std::atoi(text.c_str());
 }

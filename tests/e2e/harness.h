@@ -22,6 +22,9 @@ std::string NewFolder(const std::string& name);
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path); // "" when missing
 bool FileExists(const std::string& path);
+// The file's text once it can be read and is not empty; "" after timeoutMs. A file that has just
+// appeared may still be held by the program that renamed it into place, and then cannot be opened.
+std::string WaitForText(const std::string& path, unsigned long timeoutMs);
 // Copies marker.exe into folder under the given name; running it writes <name>.ran beside it with
 // its working folder on the first line and its command line on the second.
 std::string PlaceMarker(const std::string& folder, const std::string& exeName);

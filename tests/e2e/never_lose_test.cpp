@@ -51,8 +51,8 @@ int RunLinux(const std::string& command) {
     PROCESS_INFORMATION pi = {}; // stale values for a Linux process: not closed (see DropFileAt)
     if (!CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
         return -1;
-    std::string text;
-    if (!WaitUntil([&] { return !(text = ReadFile(status)).empty(); }, 20000))
+    std::string text = WaitForText(status, 20000);
+    if (text.empty())
         return -1;
     return std::atoi(text.c_str());
 }
