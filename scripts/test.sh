@@ -88,7 +88,7 @@ wine_env_stop
 if [ $quick -eq 0 ]; then
     echo "== fuzzing the file readers"
     configure_and_build fuzz build/fuzz -DZELT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-    run_ctest fuzz build/fuzz
+    run_ctest fuzz build/fuzz -j2 # each fuzzer is one process for a fixed time: side by side
 
     # Screenshots the end-to-end tests saved on a failure, as PNG beside the BMPs.
     for bmp in build/win32/screenshots/*.bmp; do
