@@ -43,9 +43,25 @@ done
 wine_env_stop
 trap - EXIT
 
-# How 32-bit code ran: natively on an x86 kernel that runs i386 programs, else under an emulator.
+# How 32-bit code ran. An emulator registered for i386 programs (binfmt_misc, as scripts/setup.sh does
+# where the kernel cannot run them) is tried before the kernel's own loader, so while it is enabled
+# every 32-bit program runs under it, even where the kernel could have run it.
+i386_emulator() {
+    local entry
+    grep -qx enabled /proc/sys/fs/binfmt_misc/status 2>/dev/null || return 1
+    for entry in /proc/sys/fs/binfmt_misc/*; do
+        # An i386 ELF executable: class 32-bit, little-endian, machine 3.
+        if head -1 "$entry" 2>/dev/null | grep -qx enabled && grep -qE '^magic 7f454c460101.*0300$' "$entry"; then
+            sed -n 's/^interpreter //p' "$entry"
+            return 0
+        fi
+    done
+    return 1
+}
 arch=$(uname -m)
-if [ -e /lib/ld-linux.so.2 ] && /lib/ld-linux.so.2 --help >/dev/null 2>&1 && [[ $arch == x86_64 || $arch == i?86 ]]; then
+if emulator=$(i386_emulator); then
+    bits="32-bit code ran under emulation ($emulator)"
+elif [[ $arch == x86_64 || $arch == i?86 ]] && /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
     bits="32-bit code ran natively"
 else
     bits="32-bit code ran under emulation"
