@@ -268,10 +268,14 @@ void ForgetIconImage(IconHandle icon) {
 void ForgetTextWidths();
 int TextWidth(int slot);
 
-void ForgetAllImages() {
+void ClearImageTable() {
     std::memset(imageTable, 0, sizeof imageTable);
     imageCount = 0;
     freedImages = 0;
+}
+
+void ForgetAllImages() {
+    ClearImageTable();
     columnMade = false;
     ForgetTextWidths();
 }
@@ -362,18 +366,30 @@ void MakeSortKeys(int matches) {
     }
 }
 
+// The slot whose alias the list shows at row (after MakeSortKeys and ListViewOrder).
+const IconEntry& MatchAtRow(int row) { return IconTable[MatchList[matchOrder[row] + 1]]; }
+
+// True when the list holds as many items as there are matches, made with the images still kept, so
+// its items can be compared with the matches or rewritten in place.
+bool ListKeepsItemCount(int matches) {
+    return columnMade && freedImages < kFreedImagesBeforeReset &&
+           (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0) == matches;
+}
+
+bool AnyItemFocusedOrSelected() {
+    return SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_FOCUSED, 0)) != -1 ||
+           SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0)) != -1;
+}
+
 // True when the list already shows these matches in this order with these images, unscrolled and
 // with nothing selected or focused, as a fill would leave it: the same letter typed again after a
 // deletion, or a letter that keeps every match. Reading the list's own items costs no round trip.
 bool ListShowsMatches(int matches) {
-    if (!columnMade || freedImages >= kFreedImagesBeforeReset ||
-        (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0) != matches ||
-        SendMessageA(CompletionList, LVM_GETTOPINDEX, 0, 0) != 0 ||
-        SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_FOCUSED, 0)) != -1 ||
-        SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0)) != -1)
+    if (!ListKeepsItemCount(matches) || SendMessageA(CompletionList, LVM_GETTOPINDEX, 0, 0) != 0 ||
+        AnyItemFocusedOrSelected())
         return false;
     for (int i = 0; i < matches; i++) {
-        const IconEntry& e = IconTable[MatchList[matchOrder[i] + 1]];
+        const IconEntry& e = MatchAtRow(i);
         char text[kNameSize + 1];
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
@@ -394,11 +410,10 @@ bool ListShowsMatches(int matches) {
 bool RewriteShortList(int matches) {
     const LONG style = GetWindowLongA(CompletionList, GWL_STYLE);
     if ((style & WS_VISIBLE) == 0 || (style & (WS_VSCROLL | WS_HSCROLL)) != 0 || matches > kListRowsWithoutScrollBar ||
-        !columnMade || freedImages >= kFreedImagesBeforeReset ||
-        (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0) != matches)
+        !ListKeepsItemCount(matches))
         return false;
     for (int i = 0; i < matches; i++) {
-        const IconEntry& e = IconTable[MatchList[matchOrder[i] + 1]];
+        const IconEntry& e = MatchAtRow(i);
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = i;
@@ -406,8 +421,7 @@ bool RewriteShortList(int matches) {
         item.iImage = ImageOf((HICON)e.icon);
         SendMessageA(CompletionList, LVM_SETITEMA, 0, (LPARAM)&item);
     }
-    if (SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_FOCUSED, 0)) != -1 ||
-        SendMessageA(CompletionList, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0)) != -1) {
+    if (AnyItemFocusedOrSelected()) {
         LVITEMA none = {};
         none.stateMask = kFocusedSelected;
         SendMessageA(CompletionList, LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&none);
@@ -445,9 +459,7 @@ void FillCompletionList() {
     SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
     if (freedImages >= kFreedImagesBeforeReset) {
-        std::memset(imageTable, 0, sizeof imageTable);
-        imageCount = 0;
-        freedImages = 0;
+        ClearImageTable();
         ImageList_Remove(completionImages, -1);
     }
     if (!columnMade) {
@@ -463,7 +475,7 @@ void FillCompletionList() {
     SendMessageA(CompletionList, WM_STYLECHANGED, GWL_STYLE, (LPARAM)&sorting);
     SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
     for (int i = 0; i < matches; i++) {
-        const IconEntry& e = IconTable[MatchList[matchOrder[i] + 1]];
+        const IconEntry& e = MatchAtRow(i);
         InsertImageItem(CompletionList, i, e.command, ImageOf((HICON)e.icon));
     }
     DWORD sortingOff = sorting.styleNew;
