@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "launcher/common/version.h"
+
 // The registration or About dialog opened last; never cleared, so callers test IsWindow.
 extern HWND activeDialog;
 
@@ -25,5 +27,5 @@ extern const wchar_t kBitmapFilter[];
 BOOL BrowseForFile(HWND owner, const wchar_t* filter, char* path);
 
 // Program and version texts of the About box.
-const char kProgramName[] = "ZeltLauncher";
-const char kVersionText[] = "0.0.0.4";
+const char kProgramName[] = ZELT_PRODUCT_NAME;
+const char kVersionText[] = ZELT_VERSION_TEXT;
