@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "launcher/board/board_geometry.h"
+#include "launcher/common/file_save.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/text.h"
 
@@ -220,23 +221,27 @@ bool WriteIcons(std::FILE* file) {
     return std::ferror(file) == 0;
 }
 
-bool SaveIconsTo(const char* path) {
-    char temporary[kTextSize + 8];
-    if (std::strlen(path) + 5 > sizeof temporary)
-        return false;
-    std::snprintf(temporary, sizeof temporary, "%s.new", path);
-    std::FILE* file = std::fopen(temporary, "w");
+namespace {
+
+bool WriteIconsFile(const char* path) {
+    std::FILE* file = std::fopen(path, "w");
     if (file == NULL)
         return false;
     bool written = WriteIcons(file);
     written = std::fflush(file) == 0 && written;
     // fclose reports a failure of the last buffered write (disk full).
-    written = std::fclose(file) == 0 && written;
-    if (!written || !ThePlatform().ReplaceFileWith(temporary, path)) {
-        std::remove(temporary);
-        return false;
-    }
-    return true;
+    return std::fclose(file) == 0 && written;
+}
+
+struct IconsFileContent : FileContent {
+    bool Write(const char* file, const char*) override { return WriteIconsFile(file); }
+};
+
+} // namespace
+
+bool SaveIconsTo(const char* path) {
+    IconsFileContent content;
+    return SaveFile(path, content);
 }
 
 void SwapSlots(int a, int b) {

@@ -51,8 +51,8 @@ void SetIconDestroyedListener(IconDestroyedListener listener);
 
 // icons.dat on a given path (LoadIcons and SaveIcons use the program folder's).
 int LoadIconsFrom(const char* path);
-// Writes beside the file and replaces it only when the new one is complete: true on success, and
-// on failure the old file is left as it was.
+// Saves the table as SaveFile does (common/file_save.h): true on success; on failure the old file is
+// left as it was.
 bool SaveIconsTo(const char* path);
 
 // Reads icons.dat records from an open file into IconTable; the fuzzer drives this.

@@ -1,5 +1,8 @@
 #include "launcher/common/platform.h"
 
+#include <cerrno>
+#include <cstdio>
+
 namespace {
 
 Platform nothing;
@@ -9,6 +12,12 @@ Platform* installed = &nothing;
 
 bool Platform::FindFile(const char*) { return false; }
 bool Platform::ReplaceFileWith(const char*, const char*) { return false; }
+bool Platform::FileIsReadOnly(const char*) { return false; }
+bool Platform::RemoveFile(const char* path) { return std::remove(path) == 0 || errno == ENOENT; }
+bool Platform::CreateEmptyFile(const char* path) {
+    std::FILE* file = std::fopen(path, "w");
+    return file != nullptr && std::fclose(file) == 0;
+}
 void Platform::ReadProfile(const char*, const char*, const char*, const char* def, char* out, int size) {
     int i = 0;
     for (; i < size - 1 && def[i] != '\0'; i++)

@@ -15,6 +15,12 @@ struct Platform {
     virtual bool FindFile(const char* path);
     // Replaces target with the completely written file source; false when that failed.
     virtual bool ReplaceFileWith(const char* source, const char* target);
+    // The file carries the read-only attribute: a person locked it, so it is never written.
+    virtual bool FileIsReadOnly(const char* path);
+    // Deletes the file, read-only or not; true when no file is left at path.
+    virtual bool RemoveFile(const char* path);
+    // Creates a new, empty file where none is; false when the folder refuses it.
+    virtual bool CreateEmptyFile(const char* path);
 
     // --- Private-profile files (Get/WritePrivateProfileStringA)
     // Copies at most size - 1 characters of the value (or of def when the key is missing) and a 0.

@@ -1,6 +1,7 @@
 list(APPEND ZELT_CORE_SOURCES
     launcher/common/text.cpp
     launcher/common/paths.cpp
+    launcher/common/file_save.cpp
     launcher/common/platform.cpp)
 list(APPEND ZELT_WIN_SOURCES
     launcher/common/window.cpp

@@ -60,5 +60,5 @@ int SaveSettings();
 void ProgramDirectory(char* out, int size);
 // The same two operations on a given file, for tests.
 void LoadSettingsFrom(const char* iniPath, const char* programDirectory);
-// Saving writes a copy and swaps it in only when complete: false (old file untouched) when it cannot.
+// Saving goes through SaveFile (common/file_save.h): false (old file untouched) when it cannot.
 bool SaveSettingsTo(const char* iniPath);

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "launcher/common/file_save.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/platform.h"
 #include "launcher/settings/settings.h"
@@ -71,31 +72,24 @@ void LoadSettingsFrom(const char* iniPath, const char* programDirectory) {
     ClampBoardSettings(Settings);
 }
 
-bool SaveSettingsTo(const char* iniPath) {
-    if (iniPath[0] == '\0')
-        return false;
-    // Written into a copy and swapped in whole, like icons.dat: whatever else a person keeps in the
-    // file comes along, and a full disk or a locked file leaves the old one as it was.
-    char temporary[kTextSize + 8];
-    if (lstrlenA(iniPath) + 5 > (int)sizeof temporary)
-        return false;
-    lstrcpyA(temporary, iniPath);
-    lstrcatA(temporary, ".new");
-    if (!CopyFileA(iniPath, temporary, FALSE)) {
-        DWORD error = GetLastError();
-        // No setting.ini yet: start empty, without what a killed save may have left.
-        bool none = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        if (!none || (!DeleteFileA(temporary) && GetLastError() != ERROR_FILE_NOT_FOUND)) {
-            DeleteFileA(temporary);
+namespace {
+
+// setting.ini through the profile functions. A copy starts as the file itself, so whatever else a
+// person keeps in it comes along.
+struct SettingsFileContent : FileContent {
+    bool Write(const char* file, const char* original) override {
+        if (std::strcmp(file, original) != 0 && !CopyFileA(original, file, FALSE) &&
+            GetLastError() != ERROR_FILE_NOT_FOUND) // no setting.ini yet: the copy stays empty
             return false;
-        }
+        return WriteSettings(Settings, file) && ProfileReadsBack(file);
     }
-    if (!WriteSettings(Settings, temporary) || !ProfileReadsBack(temporary) ||
-        !ThePlatform().ReplaceFileWith(temporary, iniPath)) {
-        DeleteFileA(temporary);
-        return false;
-    }
-    return true;
+};
+
+} // namespace
+
+bool SaveSettingsTo(const char* iniPath) {
+    SettingsFileContent content;
+    return SaveFile(iniPath, content);
 }
 
 void LoadSettings() {

@@ -7,6 +7,9 @@
 struct Win32Platform : Platform {
     bool FindFile(const char* path) override;
     bool ReplaceFileWith(const char* source, const char* target) override;
+    bool FileIsReadOnly(const char* path) override;
+    bool RemoveFile(const char* path) override;
+    bool CreateEmptyFile(const char* path) override;
     void ReadProfile(const char* file, const char* section, const char* key, const char* def, char* out,
                      int size) override;
     bool WriteProfile(const char* file, const char* section, const char* key, const char* value) override;

@@ -171,6 +171,36 @@ TEST_F(SaveFailure, AReadOnlyFolderKeepsBothFilesAndSaysSoOnce) {
     ExpectFilesAsBefore();
 }
 
+// A person's read-only files are never replaced, and block nothing once writable again; neither do
+// read-only copies a killed save may have left.
+TEST_F(SaveFailure, ReadOnlyFilesAreKeptAndSavedOnceWritableAgain) {
+    folder = NewFolder("readonly_files");
+    Install();
+    const std::string files[] = {folder + "\\setting.ini", folder + "\\icons.dat"};
+    for (const std::string& file : files)
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        Launcher launcher;
+        StartAndChange(launcher);
+        CloseExpectingOneBox(launcher, kBothText);
+        ExpectFilesAsBefore();
+    }
+    for (const std::string& file : files) {
+        EXPECT_FALSE(FileExists(file + ".new"));
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL));
+        WriteFile(file + ".new", "stale");
+        ASSERT_TRUE(SetFileAttributesA((file + ".new").c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    Launcher launcher;
+    StartAndChange(launcher);
+    PostMessageA(launcher.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(AnswerBoxesUntilExit(launcher).empty());
+    EXPECT_NE(ReadFile(files[0]).find("Left=" + std::to_string(kLeft + 60) + "\r\n"), std::string::npos);
+    EXPECT_NE(ReadFile(files[1]), iconsBefore);
+    for (const std::string& file : files)
+        EXPECT_FALSE(FileExists(file + ".new"));
+}
+
 TEST_F(SaveFailure, IconsDatLockedByAnotherProgramIsKeptAndNamed) {
     folder = NewFolder("locked");
     Install();
