@@ -130,9 +130,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         PaintBoard(window);
         return 0;
-    case WM_PRINTCLIENT:
-        DrawBoard(window, (HDC)wParam);
-        return 0;
     case WM_CLOSE:
         return OnClose(window);
     case WM_QUERYENDSESSION:
@@ -200,12 +197,10 @@ HWND CreateMainWindow() {
     if (window == NULL)
         return NULL;
     SetMainWindowRegion(window);
+    NotifyTrayIcon(window, NIM_ADD, programInstance, IDI_LAUNCHER);
     DragAcceptFiles(window, TRUE);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    // The tray icon is a round trip to the shell's process (20 ms under Wine): added once the board
-    // shows, still before the launcher reads its first message.
-    NotifyTrayIcon(window, NIM_ADD, programInstance, IDI_LAUNCHER);
     CreateCommandControls(window);
     MainWindow = window;
     return window;

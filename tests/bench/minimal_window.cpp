@@ -1,5 +1,7 @@
-// The reference for start-up timing: a bare window of the launcher's size that paints one colour.
+// The reference for start-up timing: a bare window of the launcher's size that paints one colour and,
+// like the launcher, adds a tray icon before it shows itself.
 #include <windows.h>
+#include <shellapi.h>
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_PAINT) {
@@ -16,6 +18,10 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         return 0;
     }
     if (m == WM_DESTROY) {
+        NOTIFYICONDATAW tray = {};
+        tray.cbSize = NOTIFYICONDATAW_V1_SIZE;
+        tray.hWnd = w;
+        Shell_NotifyIconW(NIM_DELETE, &tray);
         PostQuitMessage(0);
         return 0;
     }
@@ -30,6 +36,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     RegisterClassA(&wc);
     HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "ZeltMinimal", "minimal", WS_POPUP, 0, 0, 400, 301, NULL, NULL, instance,
                              NULL);
+    NOTIFYICONDATAW tray = {};
+    tray.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    tray.hWnd = w;
+    tray.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    tray.uCallbackMessage = WM_APP + 100;
+    tray.hIcon = LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
+    lstrcpyW(tray.szTip, L"minimal");
+    Shell_NotifyIconW(NIM_ADD, &tray);
     ShowWindow(w, SW_SHOW);
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0)
