@@ -12,7 +12,7 @@ extern BITMAP BackgroundInfo;
 
 void LoadBackground(HINSTANCE instance, const char* path);
 void FreeBackground();
-// Draws the whole board into dc; WM_PAINT (through PaintBoard) and WM_PRINTCLIENT use it.
+// Draws the whole board into dc; WM_PAINT uses it through PaintBoard, and tests call it to render the board.
 void DrawBoard(HWND window, HDC dc);
 void PaintBoard(HWND window);
 

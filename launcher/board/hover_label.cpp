@@ -33,9 +33,6 @@ LRESULT CALLBACK HoverLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM 
         EndPaint(label, &ps);
         break; // the button's own procedure sees the message as well
     }
-    case WM_PRINTCLIENT:
-        PaintHoverLabel(label, (HDC)wParam);
-        return 0;
     case WM_MOUSEMOVE:
         ShowWindow(label, SW_HIDE);
         return 0;

@@ -12,5 +12,5 @@ void DestroyHoverLabel();
 // Shows text at (x, y) in screen coordinates, sized to the text, and repaints it.
 void ShowHoverLabel(const char* text, int x, int y);
 void HideHoverLabel();
-// Draws the label's face and text into dc; WM_PAINT and WM_PRINTCLIENT use it.
+// Draws the label's face and text into dc; WM_PAINT uses it, and tests call it to render the label.
 void PaintHoverLabel(HWND label, HDC dc);
