@@ -54,12 +54,8 @@ void MoveToPage(HWND window, const CellHit& from, int page) {
 
 void RegisterDrop(HWND window, const CellHit& cell, const wchar_t* wide) {
     char path[kTextSize];
-    if (!NarrowPath(wide, path, kTextSize)) {
-        MessageBoxW(window,
-                    L"このファイルの名前にはこのシステムで使えない文字が含まれ、短い名前もないため、登録できません。",
-                    L"登録エラー", MB_ICONERROR);
+    if (!NarrowChosenPath(window, wide, path, kTextSize))
         return;
-    }
     char shown[kTextSize];
     NarrowShown(wide, shown, kTextSize);
     if (shown[0] == '\0')

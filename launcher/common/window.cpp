@@ -37,6 +37,15 @@ bool NarrowPath(const wchar_t* path, char* out, int size) {
     return n > 0 && n < MAX_PATH * 2 && NarrowExactly(shortPath, out, size);
 }
 
+bool NarrowChosenPath(HWND owner, const wchar_t* path, char* out, int size) {
+    if (NarrowPath(path, out, size))
+        return true;
+    MessageBoxW(owner,
+                L"このファイルの名前にはこのシステムで使えない文字が含まれ、短い名前もないため、登録できません。",
+                L"登録エラー", MB_ICONERROR);
+    return false;
+}
+
 void NarrowShown(const wchar_t* text, char* out, int size) {
     if (size <= 0)
         return;

@@ -15,6 +15,9 @@ void WidenText(const char* text, wchar_t* out, int size);
 // keep: the path itself when every character has a place in the code page, else its short (8.3)
 // form. False (out empty) when neither is possible, e.g. on a volume without short names.
 bool NarrowPath(const wchar_t* path, char* out, int size);
+// NarrowPath for a file the user picked (dropped or browsed for); when it fails, a box owned by owner
+// says the file cannot be registered.
+bool NarrowChosenPath(HWND owner, const wchar_t* path, char* out, int size);
 // A wide text as the system code page can show it: a character it has no place for becomes '_'
 // ('?' separates the fields of icons.dat and is refused by the registration dialog).
 void NarrowShown(const wchar_t* text, char* out, int size);

@@ -49,8 +49,9 @@ BOOL BrowseForFile(HWND owner, const wchar_t* filter, char* path) {
     if (chosen != 1)
         return chosen;
     char narrow[kTextSize];
-    // A name the code page cannot hold comes back in its short form; without one it cannot be kept.
-    if (!NarrowPath(file, narrow, kTextSize))
+    // A name the code page cannot hold comes back in its short form; without one the user is told,
+    // as for a dropped file, and the box keeps its text.
+    if (!NarrowChosenPath(owner, file, narrow, kTextSize))
         return FALSE;
     lstrcpynA(path, narrow, kTextSize);
     return chosen;
