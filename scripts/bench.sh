@@ -10,16 +10,13 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
 
 bash scripts/setup.sh || exit 1
-mkdir -p build
+source scripts/build_env.sh
 
 echo "== building"
 # An optimised native build without sanitizers: the figures are about the code, not the checks.
-cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release >build/bench-native.log 2>&1 &&
-    cmake --build build/bench-native -j2 --target icons_bench command_match_bench >>build/bench-native.log 2>&1 ||
-    { cat build/bench-native.log; exit 1; }
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 &&
-    cmake --build build/win32 -j2 --target command_match_bench paint_bench command_key_bench hotkey_bench \
-        startup_bench >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
+configure_and_build bench-native build/bench-native -DCMAKE_BUILD_TYPE=Release -- icons_bench command_match_bench
+configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- \
+    command_match_bench paint_bench command_key_bench hotkey_bench startup_bench
 
 rows=build/bench-rows.txt
 : >"$rows"

@@ -8,11 +8,9 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
 
 bash scripts/setup.sh
-mkdir -p build
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 ||
-    { cat build/win32-configure.log; exit 1; }
-cmake --build build/win32 -j2 --target ZeltLauncher ZeltHook package_zip >build/win32-build.log 2>&1 ||
-    { cat build/win32-build.log; exit 1; }
+source scripts/build_env.sh
+configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- \
+    ZeltLauncher ZeltHook package_zip
 
 # The program folder: the unpacked Windows package. Settings and icons are kept here between runs, and
 # so is the Wine prefix, build/wineprefix (never the caller's own WINEPREFIX).

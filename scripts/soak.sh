@@ -9,13 +9,9 @@
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
-mkdir -p build
-if [ ! -f build/win32/CMakeCache.txt ]; then
-    cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 ||
-        { cat build/win32-configure.log; exit 1; }
-fi
-nice -n 10 cmake --build build/win32 -j2 --target ZeltLauncher ZeltHook e2e_soak soak_probe marker xdnd_drop \
-    >build/soak-build.log 2>&1 || { tail -40 build/soak-build.log; exit 1; }
+source scripts/build_env.sh
+configure_and_build --nice soak build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- \
+    ZeltLauncher ZeltHook e2e_soak soak_probe marker xdnd_drop
 
 source scripts/wine_env.sh
 trap wine_env_stop EXIT

@@ -21,6 +21,7 @@ case "${1:-}" in
 esac
 
 bash scripts/setup.sh || exit 1
+source scripts/build_env.sh
 mkdir -p build
 
 summary=()
@@ -39,18 +40,6 @@ run_ctest() {
         grep -vE '^\s+Start [0-9]+:' "$log" | tail -n 150
         summary+=("$name: FAILED ($(grep -E 'tests passed' "$log"))")
     fi
-}
-
-# configure_and_build NAME DIR CMAKE_ARGS... [-- TARGETS...]
-configure_and_build() {
-    local name=$1 dir=$2 args=() targets=()
-    shift 2
-    while [ $# -gt 0 ] && [ "$1" != "--" ]; do args+=("$1"); shift; done
-    [ $# -gt 0 ] && shift && targets=(--target "$@")
-    cmake -S . -B "$dir" "${args[@]}" >"build/$name-configure.log" 2>&1 ||
-        { cat "build/$name-configure.log"; exit 1; }
-    cmake --build "$dir" -j2 "${targets[@]}" >"build/$name-build.log" 2>&1 ||
-        { cat "build/$name-build.log"; exit 1; }
 }
 
 started=$(date +%s)
