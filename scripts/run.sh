@@ -19,16 +19,13 @@ mkdir -p "$program"
 (cd "$program" && cmake -E tar xf ../win32/ZeltLauncher-win32.zip) || exit 1
 
 source scripts/wine_env.sh
-# Set before anything starts, so an interrupted run leaves nothing behind.
-trap wine_env_stop EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+wine_env_stop_on_exit
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
-    start_private_display
+    start_private_display || exit 1
 fi
-start_wine "$ROOT/build/wineprefix"
+start_wine "$ROOT/build/wineprefix" || exit 1
 
 echo "ZeltLauncher: starting from $program (display $DISPLAY)"
 wine "$program/ZeltLauncher.exe" >build/run.log 2>&1 </dev/null &

@@ -14,12 +14,11 @@ configure_and_build --nice soak build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i
     ZeltLauncher ZeltHook e2e_soak soak_probe marker xdnd_drop
 
 source scripts/wine_env.sh
-trap wine_env_stop EXIT
+wine_env_stop_on_exit
 start_private_display || exit 1
-start_wine
+start_wine || exit 1
 # Written to a file: Wine's helper processes inherit whatever output they are started with.
 (cd build/win32/bin && wine e2e_soak.exe "$@" >"$ROOT/build/soak.log" 2>&1)
 wine_env_stop
-trap - EXIT
 cat build/soak.log
 grep -q "PASSED" build/soak.log

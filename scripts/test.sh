@@ -57,9 +57,7 @@ fi
 
 echo "== tests under Wine"
 source scripts/wine_env.sh
-trap wine_env_stop EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+wine_env_stop_on_exit
 # The prefix the build's ctest names for its Wine tests (tests/CMakeLists.txt); the end-to-end tests
 # make their own beside it.
 prefix=$(sed -n 's/^ZELT_WINEPREFIX:PATH=//p' build/win32/CMakeCache.txt)
