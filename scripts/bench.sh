@@ -10,16 +10,13 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
 
 bash scripts/setup.sh || exit 1
-mkdir -p build
+source scripts/build_env.sh
 
 echo "== building"
 # An optimised native build without sanitizers: the figures are about the code, not the checks.
-cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release >build/bench-native.log 2>&1 &&
-    cmake --build build/bench-native -j2 --target icons_bench command_match_bench >>build/bench-native.log 2>&1 ||
-    { cat build/bench-native.log; exit 1; }
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 &&
-    cmake --build build/win32 -j2 --target command_match_bench paint_bench command_key_bench hotkey_bench \
-        startup_bench >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
+configure_and_build bench-native build/bench-native -DCMAKE_BUILD_TYPE=Release -- icons_bench command_match_bench
+configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- \
+    command_match_bench paint_bench command_key_bench hotkey_bench startup_bench
 
 rows=build/bench-rows.txt
 : >"$rows"
@@ -29,11 +26,10 @@ build/bench-native/bin/command_match_bench >>"$rows"
 
 echo "== under Wine"
 source scripts/wine_env.sh
-trap wine_env_stop EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+wine_env_stop_on_exit
 start_private_display || exit 1
-start_wine "$ROOT/build/wine/bench" unmanaged # no window manager on this display: Wine must not wait for one
+# No window manager on this display: Wine must not wait for one.
+start_wine "$ROOT/build/wine/bench" unmanaged || exit 1
 # Each program writes to a file: Wine's helper processes inherit whatever output they are started with.
 for bench in command_match_bench paint_bench command_key_bench hotkey_bench startup_bench; do
     echo "   $bench"
@@ -41,7 +37,6 @@ for bench in command_match_bench paint_bench command_key_bench hotkey_bench star
     grep '^ROW|' "build/$bench.log" >>"$rows" || echo "ROW|$bench printed no figure (see build/$bench.log)|n/a||-" >>"$rows"
 done
 wine_env_stop
-trap - EXIT
 
 # How 32-bit code ran. An emulator registered for i386 programs (binfmt_misc, as scripts/setup.sh does
 # where the kernel cannot run them) is tried before the kernel's own loader, so while it is enabled

@@ -9,10 +9,9 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$ROOT/build/fuzz
 RUNS=${FUZZ_RUNS:-10000000}
 bash "$ROOT/scripts/setup.sh" || exit 1
-cmake -S "$ROOT" -B "$OUT" -DZELT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    >"$ROOT/build/fuzz-configure.log" 2>&1 || { cat "$ROOT/build/fuzz-configure.log"; exit 1; }
-nice -n 10 cmake --build "$OUT" -j2 --target icons_reader_fuzz settings_reader_fuzz >"$ROOT/build/fuzz-build.log" 2>&1 ||
-    { cat "$ROOT/build/fuzz-build.log"; exit 1; }
+source "$ROOT/scripts/build_env.sh"
+configure_and_build --nice fuzz build/fuzz -DZELT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -- \
+    icons_reader_fuzz settings_reader_fuzz
 mkdir -p "$OUT/icons_reader_corpus" "$OUT/settings_reader_corpus"
 cd "$OUT"
 status=0

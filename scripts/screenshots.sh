@@ -8,10 +8,8 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
 
 bash scripts/setup.sh || exit 1
-mkdir -p build
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 ||
-    { cat build/win32-configure.log; exit 1; }
-cmake --build build/win32 -j2 >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
+source scripts/build_env.sh
+configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 
 # Each end-to-end program starts its own Xvfb and Wine prefix (tests/e2e/isolated.sh). ctest writes to
 # a file: Wine's helper processes inherit whatever output they are started with.

@@ -9,21 +9,18 @@
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
-mkdir -p build
-if [ ! -f build/win32/CMakeCache.txt ]; then
-    cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 ||
-        { cat build/win32-configure.log; exit 1; }
-fi
-nice -n 10 cmake --build build/win32 -j2 --target ZeltLauncher ZeltHook e2e_soak soak_probe marker xdnd_drop \
-    >build/soak-build.log 2>&1 || { tail -40 build/soak-build.log; exit 1; }
+source scripts/build_env.sh
+configure_and_build --nice soak build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- \
+    ZeltLauncher ZeltHook e2e_soak soak_probe marker xdnd_drop
 
 source scripts/wine_env.sh
-trap wine_env_stop EXIT
+wine_env_stop_on_exit
 start_private_display || exit 1
-start_wine
+# A prefix of its own, as the tests have: told that this display has no window manager, which
+# build/wineprefix (scripts/run.sh, also on a person's own display) must not be.
+start_wine "$ROOT/build/wine/soak" unmanaged || exit 1
 # Written to a file: Wine's helper processes inherit whatever output they are started with.
 (cd build/win32/bin && wine e2e_soak.exe "$@" >"$ROOT/build/soak.log" 2>&1)
 wine_env_stop
-trap - EXIT
 cat build/soak.log
 grep -q "PASSED" build/soak.log

@@ -21,6 +21,7 @@ case "${1:-}" in
 esac
 
 bash scripts/setup.sh || exit 1
+source scripts/build_env.sh
 mkdir -p build
 
 summary=()
@@ -41,18 +42,6 @@ run_ctest() {
     fi
 }
 
-# configure_and_build NAME DIR CMAKE_ARGS... [-- TARGETS...]
-configure_and_build() {
-    local name=$1 dir=$2 args=() targets=()
-    shift 2
-    while [ $# -gt 0 ] && [ "$1" != "--" ]; do args+=("$1"); shift; done
-    [ $# -gt 0 ] && shift && targets=(--target "$@")
-    cmake -S . -B "$dir" "${args[@]}" >"build/$name-configure.log" 2>&1 ||
-        { cat "build/$name-configure.log"; exit 1; }
-    cmake --build "$dir" -j2 "${targets[@]}" >"build/$name-build.log" 2>&1 ||
-        { cat "build/$name-build.log"; exit 1; }
-}
-
 started=$(date +%s)
 echo "== native build (ASan/UBSan) and unit tests"
 configure_and_build native build/native -DZELT_SANITIZE=ON
@@ -68,9 +57,7 @@ fi
 
 echo "== tests under Wine"
 source scripts/wine_env.sh
-trap wine_env_stop EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+wine_env_stop_on_exit
 # The prefix the build's ctest names for its Wine tests (tests/CMakeLists.txt); the end-to-end tests
 # make their own beside it.
 prefix=$(sed -n 's/^ZELT_WINEPREFIX:PATH=//p' build/win32/CMakeCache.txt)

@@ -73,12 +73,21 @@ start_wine() {
     prepare_prefix "$prefix" || return 1
     local log=$ZELT_ROOT/build/wine-setup.log
     ZELT_PREFIX=$prefix
+    # Answers 2 when this prefix's server already runs, which serves as well: the warm-up below decides.
     wineserver -p >>"$log" 2>&1 </dev/null
     if [ "$mode" = unmanaged ]; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 </dev/null
     else
         wine cmd /c exit >>"$log" 2>&1 </dev/null
-    fi
+    fi || { echo "wine_env: Wine did not start in $prefix (see $log)" >&2; return 1; }
+}
+
+# The scripts' one trap block, set before anything starts: whatever way the script ends (an error, the
+# end, Ctrl+C, a kill), what this file started is stopped.
+wine_env_stop_on_exit() {
+    trap wine_env_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM HUP
 }
 
 wine_env_stop() {

@@ -2,7 +2,9 @@
 # Checks what a copy-and-run install relies on: the two binaries need nothing but system DLLs and each
 # other, the hook exports its two functions at ordinals 2 and 3 and shares a 10-byte section, and the
 # launcher imports the hook by ordinal.
-set -u
+# Every check ends in pass or fail and the failures are counted; any other command that fails (objdump on
+# a missing binary, say) ends the script at once, as a failure.
+set -euo pipefail
 exe=$1
 dll=$2
 export LC_ALL=C

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The launcher's folders are layers: each may include only its own headers and those of the layers
 # below it. Prints every include that reaches up or sideways, and fails when there is one.
-set -u
+set -euo pipefail
 root=$1
 layers=(common settings board command dialogs shell)
 status=0
 for ((i = 0; i < ${#layers[@]}; i++)); do
     folder=${layers[$i]}
+    [ -d "$root/launcher/$folder" ] || { echo "layering: no folder launcher/$folder"; exit 1; }
     allowed=("${layers[@]:0:$((i + 1))}")
     while IFS=: read -r file line include; do
         target=$(echo "$include" | sed -E 's|.*"launcher/([a-z]+)/.*|\1|')
@@ -18,7 +19,8 @@ for ((i = 0; i < ${#layers[@]}; i++)); do
             echo "$file:$line: $folder includes $target, a layer it may not use"
             status=1
         fi
-    done < <(grep -n '#include "launcher/' "$root/launcher/$folder"/* | sed -E 's/^([^:]+):([0-9]+):/\1:\2:/')
+    # -H: the file's name even where a folder holds one file.
+    done < <(grep -Hn '#include "launcher/' "$root/launcher/$folder"/*)
 done
 [ $status -eq 0 ] && echo "layering: every include points down (${layers[*]})"
 exit $status

@@ -6,9 +6,7 @@
 # Usage: isolated.sh PREFIX PROGRAM.exe [ARGS...]
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/wine_env.sh"
-trap wine_env_stop EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+wine_env_stop_on_exit
 prefix=$1
 shift
 start_private_display || exit 1
