@@ -1,3 +1,4 @@
+// The settings dialog's rules over plain texts: box numbers, the spinners, the key box and the OK checks.
 #include "launcher/settings/settings_validation.h"
 
 #include "launcher/common/limits.h"
@@ -76,7 +77,7 @@ SettingsFailure Fail(SettingsProblem problem, int box, bool selectAll, int a0 = 
     return SettingsFailure{problem, box, selectAll, problem == SettingsProblem::PathMissing, {a0, a1, a2}};
 }
 
-// Steps 3 to 6: numeric and within -500..500.
+// The background picture's offsets and scales: numeric and within -500..500.
 bool CheckBackgroundNumber(const char* text, int box, SettingsFailure& failure) {
     if (!IsNumericText(text)) {
         failure = Fail(SettingsProblem::NotNumeric, box, true);

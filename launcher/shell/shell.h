@@ -26,5 +26,5 @@ void OnTrayIcon(HWND window, LPARAM lParam);
 void OnRightButtonDown(HWND window, LPARAM lParam);
 void OnCommand(HWND window, WPARAM wParam);
 void ShowTrayMenu(HWND window);
-// Sets a menu item's text (SetMenuItemInfoW with MIIM_TYPE / MFT_STRING).
+// Sets a menu item's text from UTF-16, so the Japanese reads right whatever the system's code page.
 void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const wchar_t* text);

@@ -248,7 +248,7 @@ TEST_F(BoardPaint, TitleBannerIsCentred) {
     EXPECT_COLOUR(Screen(200, 4 + 1), RGB(50, 100, 50));     // top border, 2 pixels from y 5
 }
 
-TEST_F(BoardPaint, StretchedBackgroundOfTheWorkedExample) {
+TEST_F(BoardPaint, BackgroundScalesEachAxisAroundTheCentreAndAFailedReloadDrawsNothing) {
     std::string bmp = TempFile("den.bmp");
     WriteBitmapFile(bmp, 200, 100, kPictureColour);
     std::strcpy(Settings.DSPBMP, "1");
