@@ -5,6 +5,7 @@
 
 #include "launcher/common/paths.h"
 #include "launcher/common/platform.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 
 namespace {
@@ -115,5 +116,5 @@ int SaveSettings() {
 void RefreshWindowRect(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
-    Settings.WindowRect = Rect{r.left, r.top, r.right, r.bottom};
+    Settings.WindowRect = ToRect(r);
 }

@@ -2,6 +2,7 @@
 #include "launcher/settings/settings_validation.h"
 
 #include "launcher/common/limits.h"
+#include "launcher/common/number.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/resource_ids.h"
 
@@ -19,26 +20,14 @@ const SpinnerRule kSpinners[kSpinnerCount] = {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Past every limit a box is checked against, and well inside an int.
 const int kSaturation = 1000000;
 
 } // namespace
 
-int BoxNumber(const char* text) {
-    const char* p = text;
-    while (IsSpace(*p))
-        ++p;
-    bool negative = false;
-    if (*p == '-' || *p == '+')
-        negative = *p++ == '-';
-    int value = 0;
-    for (; IsDigit(*p); ++p)
-        if (value < kSaturation)
-            value = value * 10 + (*p - '0');
-    return negative ? -value : value;
-}
+int BoxNumber(const char* text) { return (int)ParseSaturatingNumber(text, Blanks::AnyWhitespace, kSaturation); }
 
 bool IsNumericText(const char* text) {
     for (int i = 0; text[i] != '\0'; ++i)
