@@ -30,7 +30,7 @@ void InvalidateButton(HWND window, const Rect& r) {
 }
 
 void InvalidateCell(HWND window, const Rect& r) {
-    RECT rect = {r.left, r.top, r.right, r.bottom};
+    RECT rect = ToRECT(r);
     InvalidateRect(window, &rect, TRUE);
 }
 

@@ -8,6 +8,7 @@
 
 #include "launcher/board/board_geometry.h"
 #include "launcher/common/file_save.h"
+#include "launcher/common/number.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/text.h"
 
@@ -19,21 +20,8 @@ const int kLineBuffer = 1000;
 const int kValueLimit = 511;
 const int kKeyLimit = 9;
 
-// Decimal with leading blanks and a sign, as atoi reads it, but saturating instead of overflowing.
-long long ParseNumber(const char* text) {
-    while (*text == ' ' || *text == '\t')
-        text++;
-    bool negative = false;
-    if (*text == '+' || *text == '-')
-        negative = *text++ == '-';
-    long long value = 0;
-    while (*text >= '0' && *text <= '9') {
-        if (value < 10000000000LL)
-            value = value * 10 + (*text - '0');
-        text++;
-    }
-    return negative ? -value : value;
-}
+// A slot number or icon index: far enough past the int range that clamping tells the ends apart.
+long long ParseNumber(const char* text) { return ParseSaturatingNumber(text, Blanks::SpacesAndTabs, 10000000000LL); }
 
 int ClampToInt(long long value) {
     if (value > INT_MAX)

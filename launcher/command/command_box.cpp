@@ -543,10 +543,8 @@ LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         }
         break;
     case WM_SYSKEYDOWN:
-        if (wParam == VK_F4 && GetKeyState(VK_MENU) < 0) {
-            ShowWindow(GetParent(box), SW_HIDE); // Alt+F4 hides the launcher, never ends it
+        if (HideOnAltF4(GetParent(box), wParam))
             return 0;
-        }
         break;
     }
     return CallWindowProcA(commandBoxBaseProc, box, message, wParam, lParam);

@@ -1,5 +1,6 @@
 list(APPEND ZELT_CORE_SOURCES
     launcher/common/text.cpp
+    launcher/common/number.cpp
     launcher/common/paths.cpp
     launcher/common/file_save.cpp
     launcher/common/platform.cpp)

@@ -1,3 +1,5 @@
+// Texts in the system's ANSI code page: which bytes start a two-byte character, and cutting a text
+// without splitting one.
 #include "launcher/common/text.h"
 
 const unsigned char kLeadBytes932[kLeadByteRangesSize] = {0x81, 0x9F, 0xE0, 0xFC};
@@ -21,8 +23,9 @@ constexpr LeadByteTable TableOf(const unsigned char* ranges) {
     return t;
 }
 
+// Shift-JIS until UseLeadBytes: the unit tests and the fuzzers, which never ask the system, read
+// Japanese texts. Constant-initialised, so it holds even for other files' static initialisers.
 constexpr unsigned char kShiftJis[kLeadByteRangesSize] = {0x81, 0x9F, 0xE0, 0xFC};
-// Shift-JIS until the program has asked the system, so code run before that behaves as it always did.
 LeadByteTable table = TableOf(kShiftJis);
 
 } // namespace

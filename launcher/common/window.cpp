@@ -66,3 +66,19 @@ void UseSystemLeadBytes() {
 WNDPROC SubclassWindow(HWND window, WNDPROC procedure) {
     return (WNDPROC)SetWindowLongA(window, GWL_WNDPROC, (LONG)(LONG_PTR)procedure);
 }
+
+void CentreWindowOn(HWND window, const RECT& area) {
+    RECT w;
+    GetWindowRect(window, &w);
+    int width = w.right - w.left, height = w.bottom - w.top;
+    int x = area.left + (area.right - area.left) / 2 - width / 2;
+    int y = area.top + (area.bottom - area.top) / 2 - height / 2;
+    MoveWindow(window, x, y, width, height, TRUE);
+}
+
+bool HideOnAltF4(HWND mainWindow, WPARAM key) {
+    if (key != VK_F4 || GetKeyState(VK_MENU) >= 0)
+        return false;
+    ShowWindow(mainWindow, SW_HIDE);
+    return true;
+}

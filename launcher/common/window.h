@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "launcher/common/rect.h"
+
 // The program's module: its resources (icon, cursors, menus, dialogs) come from here.
 extern HINSTANCE programInstance;
 
@@ -27,3 +29,14 @@ void UseSystemLeadBytes();
 
 // Replaces a window's procedure and returns the one it had, for CallWindowProcA.
 WNDPROC SubclassWindow(HWND window, WNDPROC procedure);
+
+// The plain geometry of the decisions and the system's, converted at the edge.
+inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+inline Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+
+// Moves a window, keeping its size, so that its middle is the middle of area (screen coordinates).
+void CentreWindowOn(HWND window, const RECT& area);
+
+// Alt+F4 hides the launcher's main window and never ends the program: only the menu's exit does.
+// True when key, from WM_SYSKEYDOWN, was that chord.
+bool HideOnAltF4(HWND mainWindow, WPARAM key);

@@ -13,13 +13,7 @@ namespace {
 // Centres the dialog on the main window's rectangle, which holds its place even while hidden.
 void CentreOnMainWindow(HWND dialog) {
     RefreshWindowRect(GetWindow(dialog, GW_OWNER));
-    const Rect& m = Settings.WindowRect;
-    RECT d;
-    GetWindowRect(dialog, &d);
-    int width = d.right - d.left, height = d.bottom - d.top;
-    int x = m.left + (m.right - m.left) / 2 - width / 2;
-    int y = m.top + (m.bottom - m.top) / 2 - height / 2;
-    MoveWindow(dialog, x, y, width, height, TRUE);
+    CentreWindowOn(dialog, ToRECT(Settings.WindowRect));
 }
 
 } // namespace

@@ -4,11 +4,11 @@
 #include "launcher/board/icon_table.h"
 
 struct IconForm {
-    const char* title;      // 1007
-    const char* link;       // 1008
-    const char* workDir;    // 1009
-    const char* iconFile;   // 1010
-    const char* command;    // 1014
+    const char* title;      // IDC_TITLE
+    const char* link;       // IDC_LINK
+    const char* workDir;    // IDC_WORKDIR
+    const char* iconFile;   // IDC_ICONFILE
+    const char* command;    // IDC_COMMAND
     int slot;               // the edited slot, skipped by the duplicate search
     const IconEntry* table; // searched for a duplicate command in slots 1..slotCount
     int slotCount;

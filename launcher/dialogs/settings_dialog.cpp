@@ -29,9 +29,9 @@ void SetNumber(HWND dialog, int id, int value) {
     SetDlgItemTextA(dialog, id, text);
 }
 
-void EnableControls(HWND dialog, const int* ids, int count, BOOL enable) {
-    for (int i = 0; i < count; ++i)
-        EnableWindow(GetDlgItem(dialog, ids[i]), enable);
+template <int N> void EnableControls(HWND dialog, const int (&ids)[N], BOOL enable) {
+    for (int id : ids)
+        EnableWindow(GetDlgItem(dialog, id), enable);
 }
 
 const int kCommandControls[] = {IDC_CMDCURDIR};
@@ -39,26 +39,26 @@ const int kKeyControls[] = {IDC_KEYALT, IDC_KEYCTRL, IDC_KEYSHIFT, IDC_KEYBOX};
 const int kBackgroundControls[] = {IDC_BITMAP,       IDC_BMPBROWSE, IDC_POSTOP,     IDC_POSTOP_SPIN, IDC_POSLEFT,
                                    IDC_POSLEFT_SPIN, IDC_RATEY,     IDC_RATEY_SPIN, IDC_RATEX,       IDC_RATEX_SPIN};
 
-// The rule of one deciding check box, from its current state; an indeterminate state changes nothing.
-void ApplyEnablingRule(HWND dialog, int decider) {
-    const int* ids;
-    int count;
+// The controls one deciding check box enables.
+void EnableControlsOf(HWND dialog, int decider, BOOL enable) {
     switch (decider) {
     case IDC_CMDEXE:
-        ids = kCommandControls, count = 1;
+        EnableControls(dialog, kCommandControls, enable);
         break;
     case IDC_SHORTCUT:
-        ids = kKeyControls, count = 4;
+        EnableControls(dialog, kKeyControls, enable);
         break;
     case IDC_DSPBMP:
-        ids = kBackgroundControls, count = 10;
+        EnableControls(dialog, kBackgroundControls, enable);
         break;
-    default:
-        return;
     }
+}
+
+// The rule of one deciding check box, from its current state; an indeterminate state changes nothing.
+void ApplyEnablingRule(HWND dialog, int decider) {
     UINT state = IsDlgButtonChecked(dialog, decider);
     if (state == BST_CHECKED || state == BST_UNCHECKED)
-        EnableControls(dialog, ids, count, state == BST_CHECKED);
+        EnableControlsOf(dialog, decider, state == BST_CHECKED);
 }
 
 // The key box takes one letter from a key press and nothing from typing.
@@ -77,13 +77,9 @@ LRESULT CALLBACK KeyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void CentreOnDesktop(HWND dialog) {
-    RECT desktop, d;
+    RECT desktop;
     GetClientRect(GetDesktopWindow(), &desktop);
-    GetWindowRect(dialog, &d);
-    int width = d.right - d.left, height = d.bottom - d.top;
-    int x = (desktop.right - desktop.left) / 2 - width / 2;
-    int y = (desktop.bottom - desktop.top) / 2 - height / 2;
-    MoveWindow(dialog, x, y, width, height, TRUE);
+    CentreWindowOn(dialog, desktop);
 }
 
 void OnInit(HWND dialog) {
@@ -99,8 +95,8 @@ void OnInit(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_KEYBOX, key);
     CheckFrom(dialog, IDC_COMPLEMENT, Settings.ComplementFunction);
 
-    EnableControls(dialog, kCommandControls, 1, FlagOn(Settings.CMDEXE));
-    EnableControls(dialog, kKeyControls, 4, FlagOn(Settings.ShortCut));
+    EnableControls(dialog, kCommandControls, FlagOn(Settings.CMDEXE));
+    EnableControls(dialog, kKeyControls, FlagOn(Settings.ShortCut));
     keyBoxProc = SubclassWindow(GetDlgItem(dialog, IDC_KEYBOX), KeyBoxProc);
 
     SetDlgItemTextA(dialog, IDC_BITMAP, Settings.BitMap);

@@ -6,6 +6,7 @@
 #include "launcher/common/file_save.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/platform.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 
 namespace {
@@ -109,5 +110,5 @@ int SaveSettings() {
 void RefreshWindowRect(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
-    Settings.WindowRect = Rect{r.left, r.top, r.right, r.bottom};
+    Settings.WindowRect = ToRect(r);
 }

@@ -1,6 +1,8 @@
+// The settings dialog's rules over plain texts: box numbers, the spinners, the key box and the OK checks.
 #include "launcher/settings/settings_validation.h"
 
 #include "launcher/common/limits.h"
+#include "launcher/common/number.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/resource_ids.h"
 
@@ -18,26 +20,14 @@ const SpinnerRule kSpinners[kSpinnerCount] = {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Past every limit a box is checked against, and well inside an int.
 const int kSaturation = 1000000;
 
 } // namespace
 
-int BoxNumber(const char* text) {
-    const char* p = text;
-    while (IsSpace(*p))
-        ++p;
-    bool negative = false;
-    if (*p == '-' || *p == '+')
-        negative = *p++ == '-';
-    int value = 0;
-    for (; IsDigit(*p); ++p)
-        if (value < kSaturation)
-            value = value * 10 + (*p - '0');
-    return negative ? -value : value;
-}
+int BoxNumber(const char* text) { return (int)ParseSaturatingNumber(text, Blanks::AnyWhitespace, kSaturation); }
 
 bool IsNumericText(const char* text) {
     for (int i = 0; text[i] != '\0'; ++i)
@@ -76,7 +66,7 @@ SettingsFailure Fail(SettingsProblem problem, int box, bool selectAll, int a0 = 
     return SettingsFailure{problem, box, selectAll, problem == SettingsProblem::PathMissing, {a0, a1, a2}};
 }
 
-// Steps 3 to 6: numeric and within -500..500.
+// The background picture's offsets and scales: numeric and within -500..500.
 bool CheckBackgroundNumber(const char* text, int box, SettingsFailure& failure) {
     if (!IsNumericText(text)) {
         failure = Fail(SettingsProblem::NotNumeric, box, true);

@@ -34,23 +34,23 @@ void ActiveKeyBoxText(const char* activeKey, char* out);
 // A first byte of 0x80 or more (half of a double-byte character, or a half-width kana) is no key a
 // hot key can use and would not fit ActiveKey as a negative number: it counts as an empty box, "0".
 void KeyBoxActiveKey(const char* box, char* out);
-// True when the box holds a usable key (what step 1 of OK asks for).
+// True when the box holds a usable key; with the hot key on, OK refuses a box without one.
 bool KeyBoxHasKey(const char* box);
 
 // The texts and check states OK looks at.
 struct SettingsForm {
-    bool shortcut;                 // 1021
-    const char* keyBox;            // 1025
-    bool showBitmap;               // 1039
-    const char* bitmap;            // 1032
-    const char* posTop;            // 1037
-    const char* posLeft;           // 1035
-    const char* rateY;             // 1043
-    const char* rateX;             // 1041
-    const char* titles[kMaxPages]; // 1063..1075
-    const char* rows;              // 1081
-    const char* columns;           // 1086
-    const char* pages;             // 1090
+    bool shortcut;                 // IDC_SHORTCUT
+    const char* keyBox;            // IDC_KEYBOX
+    bool showBitmap;               // IDC_DSPBMP
+    const char* bitmap;            // IDC_BITMAP
+    const char* posTop;            // IDC_POSTOP
+    const char* posLeft;           // IDC_POSLEFT
+    const char* rateY;             // IDC_RATEY
+    const char* rateX;             // IDC_RATEX
+    const char* titles[kMaxPages]; // IDC_PAGETITLE1 .. IDC_PAGETITLE13
+    const char* rows;              // IDC_ROWS
+    const char* columns;           // IDC_COLUMNS
+    const char* pages;             // IDC_PAGECOUNT
 };
 
 enum class SettingsProblem {

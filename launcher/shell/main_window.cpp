@@ -38,7 +38,7 @@ LRESULT OnCreate(HWND window) {
     ThePlatform().SetHook(window, Settings.WINR);
     TrimSystemMenu(window);
     if (FlagOn(Settings.ShortCut))
-        RegisterActivationHotKey(window, 0);
+        RegisterActivationHotKey(window);
     return 0;
 }
 
@@ -89,7 +89,7 @@ LRESULT OnClose(HWND window) {
 
 LRESULT OnDestroy(HWND window) {
     ThePlatform().ResetHook();
-    UnregisterHotKey(window, 0);
+    UnregisterHotKey(window, kActivationHotKeyId);
     NotifyTrayIcon(window, NIM_DELETE, programInstance, IDI_LAUNCHER);
     FreeBackground();
     DeleteObject(CommandBoxBrush);
@@ -142,8 +142,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0; // keep the cursor the mouse handlers chose
         break;
     case WM_SYSKEYDOWN:
-        if (wParam == VK_F4 && GetKeyState(VK_MENU) < 0)
-            ShowWindow(window, SW_HIDE); // Alt+F4 hides; only the menu's exit closes
+        HideOnAltF4(window, wParam);
         return 0;
     case WM_COMMAND:
         OnCommand(window, wParam);

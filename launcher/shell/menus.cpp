@@ -27,10 +27,10 @@ void RunSettings() {
     SettingsDialog(MainWindow);
     // OK or Cancel: changed keys, a changed background and a changed board take effect now.
     if (lstrcmpA(Settings.ShortCut, "1") == 0) {
-        UnregisterHotKey(MainWindow, 0);
-        RegisterActivationHotKey(MainWindow, 0);
+        UnregisterHotKey(MainWindow, kActivationHotKeyId);
+        RegisterActivationHotKey(MainWindow);
     } else if (lstrcmpA(Settings.ShortCut, "0") == 0) {
-        UnregisterHotKey(MainWindow, 0);
+        UnregisterHotKey(MainWindow, kActivationHotKeyId);
     }
     FreeBackground();
     LoadBackground(programInstance, Settings.BitMap);
@@ -38,10 +38,7 @@ void RunSettings() {
 }
 
 // The cell of the board's last right click, which the icon menu's commands act on.
-RECT TargetCellRect() {
-    const Rect& r = boardMouse.targetCell.cellRect;
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
+RECT TargetCellRect() { return ToRECT(boardMouse.targetCell.cellRect); }
 
 } // namespace
 

@@ -17,8 +17,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Re-applies the rounded outline from the current window rectangle.
 void SetMainWindowRegion(HWND window);
 
-// Hot key and tray icon.
-void RegisterActivationHotKey(HWND window, int id);
+// Hot key and tray icon. The activation hot key is registered under this id, which WM_HOTKEY carries.
+const int kActivationHotKeyId = 0;
+void RegisterActivationHotKey(HWND window);
 void NotifyTrayIcon(HWND window, DWORD action, HINSTANCE instance, int iconId);
 void OnHotKey(HWND window, WPARAM wParam);
 void OnTrayIcon(HWND window, LPARAM lParam);
@@ -26,5 +27,5 @@ void OnTrayIcon(HWND window, LPARAM lParam);
 void OnRightButtonDown(HWND window, LPARAM lParam);
 void OnCommand(HWND window, WPARAM wParam);
 void ShowTrayMenu(HWND window);
-// Sets a menu item's text (SetMenuItemInfoW with MIIM_TYPE / MFT_STRING).
+// Sets a menu item's text from UTF-16, so the Japanese reads right whatever the system's code page.
 void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const wchar_t* text);

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-void RegisterActivationHotKey(HWND window, int id) {
+void RegisterActivationHotKey(HWND window) {
     UINT modifiers = 0;
     if (FlagOn(Settings.ActiveKeyAlt))
         modifiers |= MOD_ALT;
@@ -12,7 +12,7 @@ void RegisterActivationHotKey(HWND window, int id) {
         modifiers |= MOD_CONTROL;
     if (FlagOn(Settings.ActiveKeyShift))
         modifiers |= MOD_SHIFT;
-    if (!RegisterHotKey(window, id, modifiers, std::atoi(Settings.ActiveKey)))
+    if (!RegisterHotKey(window, kActivationHotKeyId, modifiers, std::atoi(Settings.ActiveKey)))
         MessageBoxW(window, L"ホットキーの設定に失敗しました。", L"Programming Tips", MB_OK);
 }
 
@@ -31,7 +31,7 @@ void NotifyTrayIcon(HWND window, DWORD action, HINSTANCE instance, int iconId) {
 }
 
 void OnHotKey(HWND window, WPARAM wParam) {
-    if (LOWORD(wParam) != 0)
+    if (LOWORD(wParam) != kActivationHotKeyId)
         return;
     if (GetForegroundWindow() == window && IsWindowVisible(window)) {
         ShowWindow(window, SW_HIDE);

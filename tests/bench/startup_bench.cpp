@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/test_kit.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -17,12 +18,16 @@ using namespace e2e;
 namespace {
 
 std::string Settings(int rows, int columns, int pages) {
-    std::string s =
-        "[Config]\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Icon]\r\nICONRECT=1\r\n"
-        "IconCountRow=" +
-        std::to_string(rows) + "\r\nIconCountColumn=" + std::to_string(columns) +
-        "\r\nPageCount=" + std::to_string(pages) + "\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
-    return s + "NowPage=1\r\n";
+    return PartialSettingsIni({{"WINR", "0"},
+                               {"ShortCut", "0"},
+                               {"DSPBMP", "0"},
+                               {"ICONRECT", "1"},
+                               {"IconCountRow", std::to_string(rows)},
+                               {"IconCountColumn", std::to_string(columns)},
+                               {"PageCount", std::to_string(pages)},
+                               {"Left", "0"},
+                               {"Top", "0"},
+                               {"NowPage", "1"}});
 }
 
 std::string Icons(int count, const std::string& iconPath) {

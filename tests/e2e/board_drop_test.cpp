@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/common/test_kit.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -14,14 +15,20 @@ const int kLeft = 100;
 const int kTop = 100;
 
 std::string SettingsFile() {
-    std::string s =
-        "[Config]\r\nCMDEXE=1\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n"
-        "[Icon]\r\nICONRECT=0\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
-        "[Rect]\r\nLeft=100\r\nTop=100\r\n[Page]\r\nNowPage=1\r\n";
-    return s;
+    return PartialSettingsIni({{"CMDEXE", "1"},
+                               {"WINR", "0"},
+                               {"ShortCut", "0"},
+                               {"DSPBMP", "0"},
+                               {"ICONRECT", "0"},
+                               {"IconCountRow", "7"},
+                               {"IconCountColumn", "10"},
+                               {"PageCount", "5"},
+                               {"Left", "100"},
+                               {"Top", "100"},
+                               {"NowPage", "1"}});
 }
 
-POINT Cell(int c, int r) { return POINT{kLeft + 35 + 33 * c + 16, kTop + 35 + 33 * (r - 1) + 16}; }
+POINT Cell(int c, int r) { return CellCentre(kLeft, kTop, c, r); }
 
 TEST(BoardDrop, DroppedFilesBecomeIconsWithUniqueCommands) {
     std::string folder = NewProgramFolder("drop");

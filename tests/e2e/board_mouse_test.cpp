@@ -4,7 +4,9 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "tests/common/test_kit.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -15,14 +17,21 @@ const int kLeft = 100;
 const int kTop = 100;
 
 std::string SettingsFile() {
-    std::string s =
-        "[Config]\r\nCMDEXE=1\r\nWINR=0\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n"
-        "[Icon]\r\nICONRECT=0\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
-        "[Rect]\r\nLeft=" +
-        std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n[Page]\r\n";
+    std::vector<IniEntry> values = {{"CMDEXE", "1"},
+                                    {"WINR", "0"},
+                                    {"ShortCut", "0"},
+                                    {"DSPBMP", "0"},
+                                    {"ICONRECT", "0"},
+                                    {"IconCountRow", "7"},
+                                    {"IconCountColumn", "10"},
+                                    {"PageCount", "5"},
+                                    {"Left", std::to_string(kLeft)},
+                                    {"Top", std::to_string(kTop)},
+                                    {"NowPage", "1"}};
     for (int n = 1; n <= 13; n++)
-        s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + (n == 3 ? " has a longer title" : "") + "\r\n";
-    return s + "NowPage=1\r\n";
+        values.push_back(
+            {"Title" + std::to_string(n), "Page" + std::to_string(n) + (n == 3 ? " has a longer title" : "")});
+    return PartialSettingsIni(values);
 }
 
 // The icon's alias is its name.
@@ -31,11 +40,11 @@ std::string Group(int slot, const std::string& name, const std::string& target, 
 }
 
 // Screen point in the middle of the cell of column c (0-based), row r (1-based).
-POINT Cell(int c, int r) { return POINT{kLeft + 35 + 33 * c + 16, kTop + 35 + 33 * (r - 1) + 16}; }
+POINT Cell(int c, int r) { return CellCentre(kLeft, kTop, c, r); }
 // A point of the icon drawn in that cell away from its middle, which may be white in an icon.
-POINT IconPoint(int c, int r) { return POINT{kLeft + 35 + 33 * c + 4, kTop + 35 + 33 * (r - 1) + 16}; }
-// Screen point in the middle of page p's button of a 400-pixel-wide window.
-POINT Button(int p) { return POINT{kLeft + 400 - 30 + 10, kTop + 74 + 33 * (p - 1) + 10}; }
+POINT IconPoint(int c, int r) { return POINT{Cell(c, r).x - 12, Cell(c, r).y}; }
+// Screen point in the middle of page p's button of a 10-column window.
+POINT Button(int p) { return PageButtonCentre(kLeft, kTop, 10, p); }
 
 // The launcher's hover label: a top-level "Button" of its process.
 HWND HoverLabelOf(const Launcher& l) { return FindOwnWindow(l, "Button"); }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/test_kit.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -21,16 +22,14 @@ struct Options {
 };
 
 std::string SettingsFile(const std::string& folder, const Options& o) {
-    std::string s = std::string("[Config]\r\nCMDEXE=") + o.cmdExe + "\r\nCMDCURDIR=" + o.cmdCurDir +
-                    "\r\nWINR=0\r\nShortCut=0\r\nActiveKey=82\r\nActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\n"
-                    "ActiveKeyShift=0\r\nComplementFunction=" +
-                    o.complement + "\r\n[Appearance]\r\nDSPBMP=0\r\nBitMap=" + folder +
-                    "\\den.bmp\r\nBitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\n"
-                    "BitMapRateX=100\r\nBitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\n"
-                    "IconCountColumn=10\r\nPageCount=5\r\n[Rect]\r\nLeft=200\r\nTop=150\r\n[Page]\r\n";
-    for (int n = 1; n <= 13; n++)
-        s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
-    return s + "NowPage=1\r\n";
+    return SettingsIni(folder, {{"CMDEXE", o.cmdExe},
+                                {"CMDCURDIR", o.cmdCurDir},
+                                {"WINR", "0"},
+                                {"ShortCut", "0"},
+                                {"ComplementFunction", o.complement},
+                                {"DSPBMP", "0"},
+                                {"Left", "200"},
+                                {"Top", "150"}});
 }
 
 struct Alias {
@@ -57,7 +56,7 @@ protected:
         WriteFile(folder + "\\icons.dat", IconsFile(aliases));
         ASSERT_TRUE(StartLauncher(launcher, folder));
         // The controls are made just after the main window is first shown.
-        ASSERT_TRUE(WaitUntil([&] { return (box = GetDlgItem(launcher.window, 100)) != NULL; }, 10000));
+        ASSERT_TRUE(WaitUntil([&] { return (box = GetDlgItem(launcher.window, IDC_COMMANDBOX)) != NULL; }, 10000));
         ASSERT_TRUE(WaitUntil([&] { return (list = FindListOf(launcher)) != NULL; }, 10000));
         Focus();
     }
@@ -74,7 +73,7 @@ protected:
         while ((found = FindWindowExA(NULL, found, "SysListView32", NULL)) != NULL) {
             DWORD pid = 0;
             GetWindowThreadProcessId(found, &pid);
-            if (pid == l.process.dwProcessId && GetDlgCtrlID(found) == 102)
+            if (pid == l.process.dwProcessId && GetDlgCtrlID(found) == IDC_COMPLETIONLIST)
                 return found;
         }
         return NULL;

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "tests/common/test_kit.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -15,15 +16,7 @@ namespace {
 
 const int kLeft = 300, kTop = 200;
 
-POINT Cell(int column, int row) { return POINT{kLeft + 35 + 33 * column + 16, kTop + 35 + 33 * (row - 1) + 16}; }
-// The page button p of a window w pixels wide.
-POINT PageButton(int p, int width) { return POINT{kLeft + width - 20, kTop + 74 + 33 * (p - 1) + 10}; }
-
-HWND WaitForMenu() {
-    HWND menu = WaitForWindow("#32768", NULL, 8000);
-    WaitUntil([&] { return IsWindowVisible(menu) != FALSE; }, 5000);
-    return menu;
-}
+POINT Cell(int column, int row) { return CellCentre(kLeft, kTop, column, row); }
 
 // Rests the pointer on a cell until the launcher shows its hover label (a top-level "Button" of its
 // process) under that cell: then an icon is there and the launcher sees the pointer.
@@ -36,24 +29,6 @@ bool WaitForHoverLabel(const Launcher& launcher, POINT at) {
             return label != NULL && IsWindowVisible(label) && WindowRect(label).left == at.x - 16;
         },
         8000);
-}
-
-// setting.ini as the launcher writes it: defaults but for the board, the titles and the place.
-std::string SettingsText(const std::string& folder, int rows, int columns, const char* title1, const char* title2,
-                         int page) {
-    std::string s =
-        "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
-        "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
-        "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
-        folder +
-        "\\den.bmp\r\nBitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\n"
-        "BitMapRateX=100\r\nBitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=" +
-        std::to_string(rows) + "\r\nIconCountColumn=" + std::to_string(columns) +
-        "\r\nPageCount=5\r\n[Rect]\r\nLeft=" + std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) +
-        "\r\n[Page]\r\nTitle1=" + title1 + "\r\nTitle2=" + title2 + "\r\n";
-    for (int n = 3; n <= 13; n++)
-        s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
-    return s + "NowPage=" + std::to_string(page) + "\r\n";
 }
 
 // Answers the information box that moving an icon to another page shows.
@@ -75,7 +50,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     HWND w = launcher.window;
     // 0. Defaults put the window at the top-left corner; drag it by empty space to where the rest of
     //    the day happens, clear of Wine's tray window there.
-    POINT grip = {35 + 33 * 5 + 16, 35 + 33 * 4 + 16};
+    POINT grip = CellCentre(0, 0, 5, 4);
     Drag(grip.x, grip.y, grip.x + kLeft, grip.y + kTop);
     ASSERT_TRUE(WaitUntil([&] {
         RECT r = WindowRect(w);
@@ -101,15 +76,15 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     Click(mr.left + 20, mr.top + 10);
     HWND dialog = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
-    SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Alpha");
-    SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "alpha");
+    SendMessageA(GetDlgItem(dialog, IDC_TITLE), WM_SETTEXT, 0, (LPARAM) "Alpha");
+    SendMessageA(GetDlgItem(dialog, IDC_COMMAND), WM_SETTEXT, 0, (LPARAM) "alpha");
     GuideShot("day-2-registration");
-    PostMessageA(dialog, WM_COMMAND, 1084, 0);
+    PostMessageA(dialog, WM_COMMAND, IDC_OK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000)) << SaveScreenshot("day-2-not-closed");
 
     // 3. Hot key away and back, type the alias, Enter. Without a window manager the keyboard focus
     //    follows the pointer, so the pointer stays over the launcher from here on.
-    HWND box = GetDlgItem(w, 100);
+    HWND box = GetDlgItem(w, IDC_COMMANDBOX);
     HoverWindow(w);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
     PressChord({VK_MENU, 'R'});
@@ -133,7 +108,7 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     Click(second.x, second.y);
     EXPECT_TRUE(WaitUntil([&] { return FileExists(two + ".ran"); }, 15000));
     EXPECT_TRUE(IsWindowVisible(w));
-    POINT page2 = PageButton(2, 400);
+    POINT page2 = PageButtonCentre(kLeft, kTop, 10, 2);
     ASSERT_TRUE(WaitForHoverLabel(launcher, second));
     Drag(second.x, second.y, page2.x, page2.y);
     EXPECT_TRUE(AnswerBox(launcher, "情報"));
@@ -141,15 +116,15 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     GuideShot("day-4-page2");
 
     // 5. Rows, columns and a title in the settings.
-    PostMessageA(w, WM_COMMAND, 40003, 0);
+    PostMessageA(w, WM_COMMAND, IDM_SETTINGS, 0);
     HWND settings = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
-    SendMessageA(GetDlgItem(settings, 1081), WM_SETTEXT, 0, (LPARAM) "8");
-    SendMessageA(GetDlgItem(settings, 1086), WM_SETTEXT, 0, (LPARAM) "11");
-    SendMessageA(GetDlgItem(settings, 1063), WM_SETTEXT, 0, (LPARAM) "Home");
-    SendMessageA(GetDlgItem(settings, 1064), WM_SETTEXT, 0, (LPARAM) "Tools");
+    SendMessageA(GetDlgItem(settings, IDC_ROWS), WM_SETTEXT, 0, (LPARAM) "8");
+    SendMessageA(GetDlgItem(settings, IDC_COLUMNS), WM_SETTEXT, 0, (LPARAM) "11");
+    SendMessageA(GetDlgItem(settings, IDC_PAGETITLE1), WM_SETTEXT, 0, (LPARAM) "Home");
+    SendMessageA(GetDlgItem(settings, IDC_PAGETITLE2), WM_SETTEXT, 0, (LPARAM) "Tools");
     GuideShot("day-5-settings");
-    PostMessageA(settings, WM_COMMAND, 1084, 0);
+    PostMessageA(settings, WM_COMMAND, IDC_OK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
     EXPECT_TRUE(WaitUntil(
         [&] {
@@ -159,17 +134,17 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
         5000));
 
     // 6. The About box.
-    PostMessageA(w, WM_COMMAND, 40012, 0);
+    PostMessageA(w, WM_COMMAND, IDM_ABOUT, 0);
     HWND about = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
     GuideShot("day-6-about");
-    PostMessageA(about, WM_COMMAND, 1084, 0);
+    PostMessageA(about, WM_COMMAND, IDC_OK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
 
     // 7. Exit from the menu: the last item of the Main popup.
-    PostMessageA(w, WM_COMMAND, 40001, 0); // show/hide: hides the shown window
+    PostMessageA(w, WM_COMMAND, IDM_SHOWHIDE, 0); // show/hide: hides the shown window
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
-    PostMessageA(w, WM_COMMAND, 40001, 0);
+    PostMessageA(w, WM_COMMAND, IDM_SHOWHIDE, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w) != 0; }, 8000));
     POINT empty = Cell(5, 5);
     RightClick(empty.x, empty.y);
@@ -180,7 +155,14 @@ TEST(DayInTheLife, EveryRoadInOneRun) {
     Click(mr.left + 20, mr.bottom - 10);
     ASSERT_TRUE(WaitUntil([&] { return !launcher.Running(); }, 20000));
 
-    std::string ini = SettingsText(folder, 8, 11, "Home", "Tools", 2);
+    // setting.ini as the launcher writes it: defaults but for the board, the titles and the place.
+    std::string ini = SettingsIni(folder, {{"IconCountRow", "8"},
+                                           {"IconCountColumn", "11"},
+                                           {"Left", std::to_string(kLeft)},
+                                           {"Top", std::to_string(kTop)},
+                                           {"Title1", "Home"},
+                                           {"Title2", "Tools"},
+                                           {"NowPage", "2"}});
     EXPECT_EQ(ini, ReadFile(folder + "\\setting.ini"));
     // The second icon went to the last free slot of page 2 (7 rows x 10 columns then): slot 140.
     EXPECT_EQ(IconGroup(1, "Alpha", one, docs, "alpha") + IconGroup(140, "two.exe", two, docs, "two"),

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/test_kit.h"
 #include "tests/e2e/harness.h"
 
 #include <commctrl.h>
@@ -15,12 +16,15 @@ namespace {
 
 const int kLeft = 300, kTop = 200; // away from Wine's tray window, which opens at (0, 0)
 
-std::string SettingsFile(const std::string& extra = "") {
-    std::string s =
-        "[Config]\r\nShortCut=1\r\nActiveKey=82\r\nActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\n"
-        "ActiveKeyShift=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Rect]\r\nLeft=" +
-        std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n" + extra;
-    return s;
+std::string SettingsFile() {
+    return PartialSettingsIni({{"ShortCut", "1"},
+                               {"ActiveKey", "82"},
+                               {"ActiveKeyAlt", "1"},
+                               {"ActiveKeyCtrl", "0"},
+                               {"ActiveKeyShift", "0"},
+                               {"DSPBMP", "0"},
+                               {"Left", std::to_string(kLeft)},
+                               {"Top", std::to_string(kTop)}});
 }
 
 std::string WindowsFolder() {
@@ -36,14 +40,7 @@ std::string IconLines(int slot, const std::string& name, const std::string& file
 }
 
 // Screen centre of a cell on page 1 (column 0-based, row 1-based) of a launcher at kLeft, kTop.
-POINT CellCentre(int column, int row) { return POINT{kLeft + 35 + 33 * column + 16, kTop + 35 + 33 * (row - 1) + 16}; }
-
-// The popup menu on screen and a point inside its item at position (items counted from the top).
-HWND WaitForMenu() {
-    HWND menu = WaitForWindow("#32768", NULL, 8000);
-    WaitUntil([&] { return IsWindowVisible(menu) != FALSE; }, 5000); // shown before it is clicked
-    return menu;
-}
+POINT Cell(int column, int row) { return CellCentre(kLeft, kTop, column, row); }
 
 // Clicks the popup's first item.
 void ChooseFirstItem(HWND menu) {
@@ -121,7 +118,7 @@ TEST(HotKey, TogglesTheWindowAndBringsItForward) {
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     HWND w = launcher.window;
-    HWND box = GetDlgItem(w, 100);
+    HWND box = GetDlgItem(w, IDC_COMMANDBOX);
     HoverWindow(w);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
 
@@ -151,7 +148,7 @@ TEST(Tray, LeftClickShowsAndRightClickOpensTheMainMenu) {
     std::vector<HWND> icons = TrayIcons();
     ASSERT_FALSE(icons.empty()) << TopLevelClasses();
 
-    PostMessageA(w, WM_COMMAND, 40001, 0); // the menu's show/hide: visible, so it hides
+    PostMessageA(w, WM_COMMAND, IDM_SHOWHIDE, 0); // the menu's show/hide: visible, so it hides
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
     // Ours is the icon whose left click shows the window.
     HWND icon = NULL;
@@ -177,14 +174,14 @@ TEST(Tray, LeftClickShowsAndRightClickOpensTheMainMenu) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
 
     // While the About box is open the right click brings it forward and shows no menu.
-    PostMessageA(w, WM_COMMAND, 40012, 0);
+    PostMessageA(w, WM_COMMAND, IDM_ABOUT, 0);
     HWND about = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
     TrayClick(icon, WM_RBUTTONDOWN, WM_RBUTTONUP);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == about; }, 5000));
     Pause(800);
     EXPECT_EQ(nullptr, FindWindowA("#32768", NULL));
-    PostMessageA(about, WM_COMMAND, 1084, 0);
+    PostMessageA(about, WM_COMMAND, IDC_OK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
     EXPECT_TRUE(CloseLauncher(launcher));
 }
@@ -199,18 +196,18 @@ TEST(BoardMenus, RightClickGivesTheIconOrMainPopupAndDeleteRemovesTheIcon) {
     HWND w = launcher.window;
 
     // An empty cell: the Main popup, whose first item hides the visible window.
-    POINT empty = CellCentre(4, 3);
+    POINT empty = Cell(4, 3);
     RightClick(empty.x, empty.y);
     HWND menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
     GuideShot("menu-main");
     ChooseFirstItem(menu);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); }, 8000));
-    PostMessageA(w, WM_COMMAND, 40001, 0);
+    PostMessageA(w, WM_COMMAND, IDM_SHOWHIDE, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(w); }, 8000));
 
     // An occupied cell: the Icon popup; its first item opens the registration dialog.
-    POINT first = CellCentre(0, 1);
+    POINT first = Cell(0, 1);
     RightClick(first.x, first.y);
     menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
@@ -218,12 +215,12 @@ TEST(BoardMenus, RightClickGivesTheIconOrMainPopupAndDeleteRemovesTheIcon) {
     ChooseFirstItem(menu);
     HWND dialog = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
-    EXPECT_EQ("memo", WindowText(GetDlgItem(dialog, 1007)));
-    PostMessageA(dialog, WM_COMMAND, 1085, 0);
+    EXPECT_EQ("memo", WindowText(GetDlgItem(dialog, IDC_TITLE)));
+    PostMessageA(dialog, WM_COMMAND, IDC_CANCEL, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
 
     // Delete the second icon: no confirmation, and icons.dat loses it at close.
-    POINT second = CellCentre(1, 1);
+    POINT second = Cell(1, 1);
     RightClick(second.x, second.y);
     menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
@@ -245,29 +242,29 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
     WriteFile(folder + "\\icons.dat", IconLines(1, "memo", notepad, "memo"));
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
-    POINT first = CellCentre(0, 1);
+    POINT first = Cell(0, 1);
     RightClick(first.x, first.y);
     HWND menu = WaitForMenu();
     ASSERT_NE(nullptr, menu);
     ChooseFirstItem(menu);
     HWND dialog = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialog(launcher, "登録内容の変更")) != NULL; }, 8000));
-    HWND chooser = GetDlgItem(dialog, 1013);
+    HWND chooser = GetDlgItem(dialog, IDC_ICONCHOOSER);
     EXPECT_EQ(1, (int)SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0));
 
     // Browse to shell32.dll through the open-file dialog.
-    PostMessageA(dialog, WM_COMMAND, 1012, 0);
+    PostMessageA(dialog, WM_COMMAND, IDC_ICONBROWSE, 0);
     HWND open = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 20000));
     ASSERT_TRUE(WaitUntil([&] { return GetDlgItem(open, 0x47C) != NULL; }));
     SendMessageA(GetDlgItem(open, 0x47C), WM_SETTEXT, 0, (LPARAM)shell32.c_str());
     PostMessageA(open, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(dialog, 1010)) == shell32; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(dialog, IDC_ICONFILE)) == shell32; }, 10000));
     EXPECT_TRUE(WaitUntil([&] { return SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0) > 100; }, 5000))
         << SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0);
 
-    SendMessageA(GetDlgItem(dialog, 1007), WM_SETTEXT, 0, (LPARAM) "Notes");
-    SendMessageA(GetDlgItem(dialog, 1014), WM_SETTEXT, 0, (LPARAM) "notes");
+    SendMessageA(GetDlgItem(dialog, IDC_TITLE), WM_SETTEXT, 0, (LPARAM) "Notes");
+    SendMessageA(GetDlgItem(dialog, IDC_COMMAND), WM_SETTEXT, 0, (LPARAM) "notes");
     GuideShot("registration-dialog");
     // Esc does not close it.
     HoverWindow(dialog);
@@ -275,7 +272,7 @@ TEST(Dialogs, RegistrationEditsAnIconAndListsTheNewIconFilesIcons) {
     PressKey(VK_ESCAPE);
     Pause(800);
     EXPECT_TRUE(IsWindowVisible(dialog));
-    PostMessageA(dialog, WM_COMMAND, 1084, 0);
+    PostMessageA(dialog, WM_COMMAND, IDC_OK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 8000));
     ASSERT_TRUE(CloseLauncher(launcher));
     std::string dat = ReadFile(folder + "\\icons.dat");
@@ -289,15 +286,16 @@ TEST(Dialogs, SettingsBrowseFindsTheBackgroundBitmap) {
     std::string folder = NewInstallFolder("browse_bitmap");
     std::string den = folder + "\\den.bmp";
     // The background is on but its picture is gone: OK would refuse the settings until one is chosen.
-    WriteFile(folder + "\\setting.ini", "[Appearance]\r\nDSPBMP=1\r\nBitMap=" + folder +
-                                            "\\gone.bmp\r\n[Rect]\r\nLeft=" + std::to_string(kLeft) +
-                                            "\r\nTop=" + std::to_string(kTop) + "\r\n");
+    WriteFile(folder + "\\setting.ini", PartialSettingsIni({{"DSPBMP", "1"},
+                                                            {"BitMap", folder + "\\gone.bmp"},
+                                                            {"Left", std::to_string(kLeft)},
+                                                            {"Top", std::to_string(kTop)}}));
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
-    PostMessageA(launcher.window, WM_COMMAND, 40003, 0);
+    PostMessageA(launcher.window, WM_COMMAND, IDM_SETTINGS, 0);
     HWND settings = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
-    PostMessageA(settings, WM_COMMAND, 1033, 0);
+    PostMessageA(settings, WM_COMMAND, IDC_BMPBROWSE, 0);
     HWND open = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (open = FindDialog(launcher, "開く")) != NULL; }, 20000));
     EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(open, 0x470)) == "ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)"; }))
@@ -305,9 +303,9 @@ TEST(Dialogs, SettingsBrowseFindsTheBackgroundBitmap) {
     ASSERT_TRUE(WaitUntil([&] { return GetDlgItem(open, 0x47C) != NULL; }));
     SendMessageA(GetDlgItem(open, 0x47C), WM_SETTEXT, 0, (LPARAM)den.c_str());
     PostMessageA(open, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(settings, 1032)) == den; }, 10000))
-        << WindowText(GetDlgItem(settings, 1032));
-    PostMessageA(settings, WM_COMMAND, 1084, 0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(settings, IDC_BITMAP)) == den; }, 10000))
+        << WindowText(GetDlgItem(settings, IDC_BITMAP));
+    PostMessageA(settings, WM_COMMAND, IDC_OK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000)) << "the chosen picture passes the checks";
     ASSERT_TRUE(CloseLauncher(launcher));
     EXPECT_NE(std::string::npos, ReadFile(folder + "\\setting.ini").find("\r\nBitMap=" + den + "\r\n"));
@@ -319,11 +317,11 @@ TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     HWND w = launcher.window;
-    PostMessageA(w, WM_COMMAND, 40012, 0);
+    PostMessageA(w, WM_COMMAND, IDM_ABOUT, 0);
     HWND about = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindDialog(launcher, "バージョン情報")) != NULL; }, 8000));
-    EXPECT_EQ("ZeltLauncher", WindowText(GetDlgItem(about, 1078)));
-    EXPECT_EQ("0.0.0.4", WindowText(GetDlgItem(about, 1080)));
+    EXPECT_EQ("ZeltLauncher", WindowText(GetDlgItem(about, IDC_ABOUT_NAME)));
+    EXPECT_EQ("0.0.0.4", WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)));
     RECT m = WindowRect(w), d = WindowRect(about);
     EXPECT_EQ(m.left + (m.right - m.left) / 2 - (d.right - d.left) / 2, d.left);
     EXPECT_EQ(m.top + (m.bottom - m.top) / 2 - (d.bottom - d.top) / 2, d.top);
@@ -336,7 +334,7 @@ TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     PressKey(VK_RETURN); // Enter is OK
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 8000));
 
-    PostMessageA(w, WM_COMMAND, 40003, 0);
+    PostMessageA(w, WM_COMMAND, IDM_SETTINGS, 0);
     HWND settings = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (settings = FindDialog(launcher, "設定")) != NULL; }, 8000));
     GuideShot("settings");
@@ -345,7 +343,7 @@ TEST(Dialogs, AboutIsCentredOnTheMainWindowAndEscClosesNoDialog) {
     PressKey(VK_ESCAPE);
     Pause(800);
     EXPECT_TRUE(IsWindowVisible(settings));
-    PostMessageA(settings, WM_COMMAND, 1085, 0);
+    PostMessageA(settings, WM_COMMAND, IDC_CANCEL, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, 8000));
     EXPECT_TRUE(CloseLauncher(launcher));
 }

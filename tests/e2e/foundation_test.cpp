@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "tests/common/test_kit.h"
 #include "tests/common/titled_dialog.h"
 #include "tests/e2e/harness.h"
 
@@ -14,20 +15,6 @@ using namespace e2e;
 namespace {
 
 const char kRunTitle[] = "ファイル名を指定して実行";
-
-std::string DefaultSettingsFile(const std::string& folder) {
-    std::string s =
-        "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
-        "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
-        "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
-        folder + "\\den.bmp\r\n" +
-        "BitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\nBitMapRateX=100\r\n"
-        "BitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\n"
-        "PageCount=5\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
-    for (int n = 1; n <= 13; n++)
-        s += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
-    return s + "NowPage=1\r\n";
-}
 
 // A value of a setting.ini that the launcher wrote.
 std::string IniValue(const std::string& ini, const char* section, const char* key) {
@@ -111,7 +98,7 @@ TEST(Settings, CloseWritesEveryKeyWithItsDefault) {
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     ASSERT_TRUE(CloseLauncher(launcher));
-    EXPECT_EQ(ReadFile(folder + "\\setting.ini"), DefaultSettingsFile(folder));
+    EXPECT_EQ(ReadFile(folder + "\\setting.ini"), SettingsIni(folder));
 }
 
 TEST(Settings, EdgeValuesLoadAsTheirBuffersHoldThem) {
@@ -135,7 +122,7 @@ TEST(Settings, EdgeValuesLoadAsTheirBuffersHoldThem) {
     EXPECT_EQ(IniValue(ini, "Page", "Title1"), title.substr(0, 511));
 
     // Nine pages need eleven rows; then page 9 is kept.
-    WriteFile(ini, "[Icon]\r\nIconCountRow=11\r\nPageCount=9\r\n[Page]\r\nNowPage=9\r\n");
+    WriteFile(ini, PartialSettingsIni({{"IconCountRow", "11"}, {"PageCount", "9"}, {"NowPage", "9"}}));
     Launcher again;
     ASSERT_TRUE(StartLauncher(again, folder));
     EXPECT_EQ(WindowRect(again.window).bottom - WindowRect(again.window).top, 11 * 33 + 70);
@@ -245,7 +232,7 @@ TEST_F(Takeover, OtherDialogsAndOtherClassesAreLeftAlone) {
 
 TEST_F(Takeover, FlagZeroInstallsNothing) {
     std::string folder = NewProgramFolder("takeover_off");
-    WriteFile(folder + "\\setting.ini", "[Config]\r\nWINR=0\r\n");
+    WriteFile(folder + "\\setting.ini", PartialSettingsIni({{"WINR", "0"}}));
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(launcher, folder));
     ShowWindow(launcher.window, SW_HIDE);

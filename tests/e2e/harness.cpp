@@ -1,5 +1,7 @@
 #include "tests/e2e/harness.h"
 
+#include "launcher/common/resource_ids.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -254,7 +256,7 @@ bool StartLauncher(Launcher& launcher, const std::string& folder, DWORD timeoutM
     if (launcher.window == NULL)
         return false;
     // The command box comes last in start-up; once it exists the launcher is fully up.
-    WaitUntil([&] { return GetDlgItem(launcher.window, 100) != NULL; }, 3000);
+    WaitUntil([&] { return GetDlgItem(launcher.window, IDC_COMMANDBOX) != NULL; }, 3000);
     WaitForInputIdle(launcher.process.hProcess, 5000);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/test_kit.h"
 #include "tests/common/titled_dialog.h"
 #include "tests/e2e/harness.h"
 
@@ -28,16 +29,22 @@ std::string SettingsFile(const char* takeover) {
     std::string notes = "[MyNotes]\r\n";
     for (int i = 0; i < 120; i++)
         notes += "Note" + std::to_string(i) + "=keep this line of my own notes exactly as it is\r\n";
-    std::string keys = "[Config]\r\nCMDEXE=1\r\nWINR=" + std::string(takeover) +
-                       "\r\nShortCut=0\r\n[Appearance]\r\nDSPBMP=0\r\n[Icon]\r\nICONRECT=0\r\nIconCountRow=7\r\n"
-                       "IconCountColumn=10\r\nPageCount=5\r\n[Rect]\r\nLeft=" +
-                       std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n";
+    std::string keys = PartialSettingsIni({{"CMDEXE", "1"},
+                                           {"WINR", takeover},
+                                           {"ShortCut", "0"},
+                                           {"DSPBMP", "0"},
+                                           {"ICONRECT", "0"},
+                                           {"IconCountRow", "7"},
+                                           {"IconCountColumn", "10"},
+                                           {"PageCount", "5"},
+                                           {"Left", std::to_string(kLeft)},
+                                           {"Top", std::to_string(kTop)}});
     std::string pad = "Pad=\r\n";
     pad.insert(4, 8192 - 40 - notes.size() - keys.size() - pad.size(), 'p');
     return notes + pad + keys;
 }
 
-POINT Cell(int c, int r) { return POINT{kLeft + 35 + 33 * c + 16, kTop + 35 + 33 * (r - 1) + 16}; }
+POINT Cell(int c, int r) { return CellCentre(kLeft, kTop, c, r); }
 
 // Runs a shell command on the Linux side. Wine passes no exit code of a Linux process back, so the
 // status comes through a file; -1 when the shell did not run.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/test_kit.h"
 #include "tests/common/titled_dialog.h"
 #include "tests/e2e/harness.h"
 
@@ -27,16 +28,20 @@ const char kRunTitle[] = "ファイル名を指定して実行";
 std::map<std::string, int> counts = {{"keys", 10000}, {"drags", 1000},  {"pages", 200}, {"settings", 100},
                                      {"same", 100},   {"changed", 100}, {"drops", 50},  {"windows", 10000}};
 
-POINT Cell(int c, int r) { return POINT{kLeft + 35 + 33 * c + 16, kTop + 35 + 33 * (r - 1) + 16}; }
-POINT PageButton(int p) { return POINT{kLeft + 400 - 30 + 10, kTop + 74 + 33 * (p - 1) + 10}; }
+POINT Cell(int c, int r) { return CellCentre(kLeft, kTop, c, r); }
+POINT PageButton(int p) { return PageButtonCentre(kLeft, kTop, 10, p); }
 
 std::string SettingsText() {
-    std::string s =
-        "[Config]\r\nCMDEXE=1\r\nWINR=1\r\nShortCut=1\r\n[Appearance]\r\nDSPBMP=1\r\n"
-        "[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\nPageCount=5\r\n"
-        "[Rect]\r\nLeft=" +
-        std::to_string(kLeft) + "\r\nTop=" + std::to_string(kTop) + "\r\n";
-    return s;
+    return PartialSettingsIni({{"CMDEXE", "1"},
+                               {"WINR", "1"},
+                               {"ShortCut", "1"},
+                               {"DSPBMP", "1"},
+                               {"ICONRECT", "1"},
+                               {"IconCountRow", "7"},
+                               {"IconCountColumn", "10"},
+                               {"PageCount", "5"},
+                               {"Left", std::to_string(kLeft)},
+                               {"Top", std::to_string(kTop)}});
 }
 
 struct Figures {
@@ -89,7 +94,7 @@ HWND WaitForDialog(const Launcher& l, const char* title) {
 }
 
 bool Confirm(HWND dialog) {
-    PostMessageA(dialog, WM_COMMAND, 1084, 0);
+    PostMessageA(dialog, WM_COMMAND, IDC_OK, 0);
     return WaitUntil([&] { return !IsWindow(dialog); }, 15000);
 }
 
@@ -105,7 +110,7 @@ void Check(bool ok, const char* what) {
 // One tenth of every activity.
 void Round(Launcher& l, int round, const std::string& folder, const std::string& dropFile) {
     HWND w = l.window;
-    HWND box = GetDlgItem(w, 100);
+    HWND box = GetDlgItem(w, IDC_COMMANDBOX);
     const int rounds = 10;
     for (int i = 0; i < counts["keys"] / rounds; i++) {
         const char* text = i % 2 ? "a" : "b";
@@ -123,7 +128,7 @@ void Round(Launcher& l, int round, const std::string& folder, const std::string&
     Click(PageButton(1).x, PageButton(1).y);
     MoveMouse(kLeft + 200, kTop + 200);
     for (int i = 0; i < counts["settings"] / rounds; i++) {
-        PostMessageA(w, WM_COMMAND, 40003, 0);
+        PostMessageA(w, WM_COMMAND, IDM_SETTINGS, 0);
         HWND d = WaitForDialog(l, "設定");
         Check(d != NULL && Confirm(d), "settings dialog");
     }
@@ -149,7 +154,7 @@ void Round(Launcher& l, int round, const std::string& folder, const std::string&
                 path += ".\\";
             path += "notepad.exe";
             variant++;
-            SendMessageA(GetDlgItem(d, 1010), WM_SETTEXT, 0, (LPARAM)path.c_str());
+            SendMessageA(GetDlgItem(d, IDC_ICONFILE), WM_SETTEXT, 0, (LPARAM)path.c_str());
             changed--;
         } else {
             same--;

@@ -196,7 +196,7 @@ TEST(SettingsOk, ChecksInOrderFirstFailureWins) {
              f.rateX = "-";
          },
          SettingsProblem::None, 0, false, false, 0, 0, 0},
-        {"bitmap off skips 2..6",
+        {"bitmap off skips the picture, offset and scale checks",
          [](SettingsForm& f) {
              f.showBitmap = false;
              f.bitmap = "";

@@ -19,6 +19,7 @@
 #include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
+#include "tests/common/test_kit.h"
 
 namespace {
 
@@ -98,16 +99,6 @@ HICON SolidIcon(COLORREF colour) {
     DeleteObject(mask);
     DeleteObject(colourBits);
     return icon;
-}
-
-// Live GDI objects of this process: Wine keeps them in a table indexed by the handle's low 16 bits,
-// and a handle with a zero high word matches any generation, so probing every index counts them.
-int CountGdiObjects() {
-    int n = 0;
-    for (UINT_PTR i = 0x10; i < 0x10000; i++)
-        if (GetObjectType((HGDIOBJ)i) != 0)
-            n++;
-    return n;
 }
 
 class BoardPaint : public ::testing::Test {
@@ -257,7 +248,7 @@ TEST_F(BoardPaint, TitleBannerIsCentred) {
     EXPECT_COLOUR(Screen(200, 4 + 1), RGB(50, 100, 50));     // top border, 2 pixels from y 5
 }
 
-TEST_F(BoardPaint, StretchedBackgroundOfTheWorkedExample) {
+TEST_F(BoardPaint, BackgroundScalesEachAxisAroundTheCentreAndAFailedReloadDrawsNothing) {
     std::string bmp = TempFile("den.bmp");
     WriteBitmapFile(bmp, 200, 100, kPictureColour);
     std::strcpy(Settings.DSPBMP, "1");

@@ -62,12 +62,12 @@ protected:
             std::snprintf(Settings.Title[n], sizeof Settings.Title[n], "Page%d", n);
         main = MakeMainWindow(40, 40, 400, 301);
         FreeBackground();
-        UnregisterHotKey(main, 0);
+        UnregisterHotKey(main, kActivationHotKeyId);
         other = MakeMainWindow(10, 10, 50, 50);
         MainWindow = main;
     }
     void TearDown() override {
-        UnregisterHotKey(main, 0);
+        UnregisterHotKey(main, kActivationHotKeyId);
         UnregisterHotKey(other, 7);
         FreeBackground();
         DestroyWindow(other);
@@ -109,9 +109,9 @@ TEST_F(MenuCommandTest, ShortCutOffUnregistersAndOtherContentLeavesTheHotKeyAlon
     } rows[] = {{"0", true, true}, {"0", false, true}, {"2", true, false}, {"2", false, true}, {"1", false, false}};
     for (const Row& r : rows) {
         lstrcpyA(Settings.ShortCut, r.shortCut);
-        UnregisterHotKey(main, 0);
+        UnregisterHotKey(main, kActivationHotKeyId);
         if (r.registeredBefore) {
-            ASSERT_TRUE(RegisterHotKey(main, 0, MOD_ALT, 'R'));
+            ASSERT_TRUE(RegisterHotKey(main, kActivationHotKeyId, MOD_ALT, 'R'));
         }
         RunSettingsThenCancel();
         EXPECT_EQ(r.freeAfter, AltRIsFree()) << r.shortCut << " " << r.registeredBefore;

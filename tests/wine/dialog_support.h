@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/dialogs/dialogs.h"
 #include "launcher/shell/shell.h"
@@ -50,7 +51,7 @@ inline bool IsClass(HWND window, const char* name) {
 inline LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
         HWND w = (HWND)wParam;
-        if (IsClass(w, "#32770") && GetDlgItem(w, 1084) == NULL) {
+        if (IsClass(w, "#32770") && GetDlgItem(w, IDC_OK) == NULL) {
             char caption[256] = {}, text[512] = {};
             GetWindowTextA(w, caption, sizeof caption);
             GetDlgItemTextA(w, 0xFFFF, text, sizeof text);
@@ -62,7 +63,7 @@ inline LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 inline BOOL CALLBACK FindOurDialog(HWND w, LPARAM out) {
-    if (IsClass(w, "#32770") && GetDlgItem(w, 1084) != NULL && IsWindowVisible(w)) {
+    if (IsClass(w, "#32770") && GetDlgItem(w, IDC_OK) != NULL && IsWindowVisible(w)) {
         *(HWND*)out = w;
         return FALSE;
     }

@@ -9,6 +9,7 @@
 
 #include "launcher/settings/settings.h"
 #include "launcher/shell/win32_platform.h"
+#include "tests/common/test_kit.h"
 
 namespace {
 
@@ -53,18 +54,7 @@ protected:
 TEST_F(SettingsFile, SavingFromNothingWritesAllKeysInOrder) {
     LoadSettingsFrom(ini.c_str(), dir.c_str());
     SaveSettingsTo(ini.c_str());
-    std::string expected =
-        "[Config]\r\nCMDEXE=1\r\nCMDCURDIR=\r\nWINR=1\r\nShortCut=1\r\nActiveKey=82\r\n"
-        "ActiveKeyAlt=1\r\nActiveKeyCtrl=0\r\nActiveKeyShift=0\r\nComplementFunction=1\r\n"
-        "[Appearance]\r\nDSPBMP=1\r\nBitMap=" +
-        dir + "\\den.bmp\r\n" +
-        "BitMapPosCompensationLeft=0\r\nBitMapPosCompensationTop=0\r\nBitMapRateX=100\r\n"
-        "BitMapRateY=100\r\n[Icon]\r\nICONRECT=1\r\nIconCountRow=7\r\nIconCountColumn=10\r\n"
-        "PageCount=5\r\n[Rect]\r\nLeft=0\r\nTop=0\r\n[Page]\r\n";
-    for (int n = 1; n <= 13; n++)
-        expected += "Title" + std::to_string(n) + "=Page" + std::to_string(n) + "\r\n";
-    expected += "NowPage=1\r\n";
-    EXPECT_EQ(ReadAll(ini), expected);
+    EXPECT_EQ(ReadAll(ini), SettingsIni(dir));
 }
 
 TEST_F(SettingsFile, EdgeValuesLoadAsTheirBuffersHoldThem) {
