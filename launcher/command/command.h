@@ -14,8 +14,9 @@ extern int MatchList[kMatchListSize];
 
 // What the user typed of the box text: the prefix for completion (at most 511 bytes and a 0).
 extern char TypedPrefix[kTextSize];
-// 1 while Up and Down walk the completion list instead of moving the caret.
-extern int CompletionActive;
+// True while Up and Down walk the completion list instead of moving the caret. Set by a key release
+// that completes; EndCompletion (command_box.h) clears it.
+extern bool CompletionActive;
 
 // Folds 'a'..'z' to 'A'..'Z' byte by byte, trail bytes of two-byte characters included.
 void FoldCase(char* text);
@@ -34,30 +35,6 @@ void AppendTypedKey(int virtualKey);
 // Rebuilds TypedPrefix at a key release from the box text: the whole text, or (when a suggestion is
 // selected from selectionStart on) only its first selectionStart bytes over what was typed.
 void RebuildTypedPrefix(const char* boxText, bool wholeText, int selectionStart);
-
-// What the completion list's size is made of, as the platform measures it.
-struct ListMetrics {
-    int columnWidth;
-    int rowHeight;      // of one item; taken as 17 when smaller
-    int scrollBarWidth; // of a vertical scroll bar
-    int borderWidth;    // of the list's border on each side
-    int borderHeight;   // on top and at the bottom
-};
-struct ListSize {
-    int width;
-    int height;
-};
-// The completion list's outer size for a number of matches. Up to five rows it holds its rows and its
-// border exactly, so every row shows whole and no scroll bar appears. From six rows on it is as high as
-// its rows up to six rows and a pixel (103 at 17 a row), border included, so they never all fit, and it
-// is widened by the vertical scroll bar the list then shows, so no horizontal one appears.
-ListSize CompletionListSize(int matches, const ListMetrics& metrics);
-const int kListRowsWithoutScrollBar = 5;
-
-// The order in which a list view that sorts itself (LVS_SORTASCENDING) shows count items inserted one
-// after the other: by their sort keys (zero-terminated, compared byte by byte as unsigned), and among
-// equal keys the later insertion first. Fills order[0..count-1] with insertion numbers.
-void ListViewOrder(const char* const* sortKeys, int count, int* order);
 
 // Hands "program arguments" to the shell: its result when above 32, else 0.
 int ShellRun(const char* text);
@@ -80,7 +57,7 @@ enum class KeyDownStep {
     Record,   // append the key to TypedPrefix; the box handles it too
     Pass,     // the box handles it alone
 };
-KeyDownStep BoxKeyDownStep(int virtualKey, int completionActive, const char* complementFunction);
+KeyDownStep BoxKeyDownStep(int virtualKey, bool completionActive, const char* complementFunction);
 
 enum class KeyUpStep {
     Ignore,   // Up and Down: the list was walked at the press

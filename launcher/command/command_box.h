@@ -1,22 +1,18 @@
-// The command box and its completion list (this file owns both windows).
+// The command box: the edit control at the bottom of the main window. Its completion list, the
+// list's images and its order have rooms of their own (completion_*.h).
 #pragma once
 
 #include <windows.h>
 
 extern HWND CommandBox;
-// A child of the desktop, so it may stand below the launcher's edge.
-extern HWND CompletionList;
 
 // Creates CommandBox, the hover label and CompletionList, in that order, and focuses the box.
 void CreateCommandControls(HWND mainWindow);
 // Moves the box to its place for the main window's current size, with its rounded outline.
 void PlaceCommandBox(HWND mainWindow);
-void HideCompletionList();
-void DestroyCompletionList();
-// Releases the completion list's latest image list unless a live list view still holds it.
-void ReleaseCompletionImages();
-
 LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
-// Rebuilds the list's items and image list from MatchList.
-void FillCompletionList();
+
+// The font of the box and of its completion list.
+HFONT CreateCommandFont();
+// The module the controls are made from: the program's, or this module when none is set (tests).
+HINSTANCE ProgramModule();

@@ -3,10 +3,10 @@
 
 #include "launcher/command/command.h"
 
-KeyDownStep BoxKeyDownStep(int virtualKey, int completionActive, const char* complementFunction) {
-    if (completionActive == 1 && virtualKey == kKeyDown)
+KeyDownStep BoxKeyDownStep(int virtualKey, bool completionActive, const char* complementFunction) {
+    if (completionActive && virtualKey == kKeyDown)
         return KeyDownStep::StepDown;
-    if (completionActive == 1 && virtualKey == kKeyUp)
+    if (completionActive && virtualKey == kKeyUp)
         return KeyDownStep::StepUp;
     return FlagOn(complementFunction) ? KeyDownStep::Record : KeyDownStep::Pass;
 }
@@ -35,11 +35,11 @@ int CompleteTypedText(const IconEntry* table, int slotCount, const char* boxText
     else
         RebuildTypedPrefix(boxText, selectionStart == selectionEnd, selectionStart);
     if (TypedPrefix[0] == '\0') {
-        CompletionActive = 0;
+        CompletionActive = false;
         return 0;
     }
     CollectPrefixMatches(table, slotCount, TypedPrefix);
     int matches = MatchCount();
-    CompletionActive = matches > 0 ? 1 : 0;
+    CompletionActive = matches > 0;
     return matches;
 }

@@ -1,12 +1,11 @@
 // Matching typed text against the aliases of the icon table, and the completion state it feeds.
-#include <algorithm>
 #include <cstring>
 
 #include "launcher/command/command.h"
 
 int MatchList[kMatchListSize];
 char TypedPrefix[kTextSize];
-int CompletionActive;
+bool CompletionActive;
 
 namespace {
 
@@ -114,28 +113,4 @@ void RebuildTypedPrefix(const char* boxText, bool wholeText, int selectionStart)
         TypedPrefix[n] = '\0';
     if (n > 0)
         std::memcpy(TypedPrefix, boxText, n);
-}
-
-ListSize CompletionListSize(int matches, const ListMetrics& metrics) {
-    const int kRowsWithoutScrollBar = kListRowsWithoutScrollBar;
-    const int row = metrics.rowHeight > 17 ? metrics.rowHeight : 17;
-    ListSize size;
-    if (matches <= kRowsWithoutScrollBar) {
-        size.height = matches * row + 2 * metrics.borderHeight;
-        size.width = metrics.columnWidth + 2 * metrics.borderWidth;
-        return size;
-    }
-    const int maxHeight = (kRowsWithoutScrollBar + 1) * row + 1;
-    size.height = matches * row > maxHeight ? maxHeight : matches * row;
-    size.width = metrics.columnWidth + metrics.scrollBarWidth + 2 * metrics.borderWidth;
-    return size;
-}
-
-void ListViewOrder(const char* const* sortKeys, int count, int* order) {
-    for (int i = 0; i < count; i++)
-        order[i] = i;
-    std::sort(order, order + count, [sortKeys](int a, int b) {
-        int c = std::strcmp(sortKeys[a], sortKeys[b]); // compares as unsigned char
-        return c != 0 ? c < 0 : a > b;
-    });
 }

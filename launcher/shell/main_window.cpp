@@ -7,6 +7,8 @@
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
+#include "launcher/command/completion_images.h"
+#include "launcher/command/completion_list.h"
 #include "launcher/common/platform.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
@@ -151,7 +153,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnCtlColorEdit((HDC)wParam, (HWND)lParam);
     case WM_MOUSEMOVE:
         if (OnMouseMove(window))
-            CompletionActive = 0;
+            EndCompletion(/*hideList=*/false); // a page title shows: the list stays in view
         return 0;
     case WM_LBUTTONDOWN:
         HideCompletionList();

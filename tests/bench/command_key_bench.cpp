@@ -18,6 +18,7 @@
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
+#include "launcher/command/completion_list.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"

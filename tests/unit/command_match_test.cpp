@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "launcher/command/command.h"
+#include "launcher/command/completion_rules.h"
 
 namespace {
 

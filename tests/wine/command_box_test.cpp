@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
+#include "launcher/command/completion_images.h"
+#include "launcher/command/completion_list.h"
+#include "launcher/command/completion_order.h"
 #include "launcher/settings/settings.h"
 #include "launcher/board/hover_label.h"
 #include "launcher/common/resource_ids.h"
@@ -392,43 +396,62 @@ TEST_F(CommandBoxTest, UpToFiveRowsShowWholeAndFromSixOnOnlyAVerticalBarAppears)
     }
 }
 
-// The items go in already in the order the list view sorts them: any set of texts must come out as a
-// list view that sorts itself shows them.
+// Byte order: an order a list view never uses, to make the check disagree.
+void ByteOrder(const char* const* texts, int count, int* order) {
+    for (int i = 0; i < count; i++)
+        order[i] = i;
+    std::stable_sort(order, order + count, [texts](int a, int b) { return std::strcmp(texts[a], texts[b]) < 0; });
+}
+
+// The check that picks the road: the sort keys agree with this list view, a wrong order does not.
+TEST_F(CommandBoxTest, TheOrderCheckTellsTheListViewsOrderFromAWrongOne) {
+    EXPECT_TRUE(OrderAgreesWithListView(main, SortKeyOrder));
+    EXPECT_FALSE(OrderAgreesWithListView(main, ByteOrder));
+}
+
+// Whether the items go in already in the list view's order or the list view sorts them, any set of
+// texts comes out as a list view that sorts itself shows them, and the first is written into the box.
 TEST_F(CommandBoxTest, ItemsStandInTheListViewsOwnOrder) {
     const char* texts[] = {"a-b",   "ab",        "AB", "a_b", "a b", "a'b", "Ab",  "ab",  "a10",
                            "a9",    "a#",        "a",  "A",   "aa",  "a-",  "a.b", "ab-", "a\x83\x81\x83\x82",
                            "a\xd2", "a\x81\x5b", "aZ", "az",  "a~",  "a!",  "a1a", "a!b", "a'"};
     const int n = (int)(sizeof texts / sizeof texts[0]);
-    for (int round = 0; round < 2; round++) {
-        std::memset(IconTable, 0, sizeof IconTable);
-        for (int i = 0; i < n; i++)
-            Occupy(round == 0 ? i + 1 : n - i, texts[i]);
-        HWND sorted = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | LVS_SORTASCENDING, 0, 0, 100, 100,
-                                      main, NULL, GetModuleHandleA(NULL), NULL);
-        LVCOLUMNA column = {};
-        column.mask = LVCF_WIDTH;
-        column.cx = 50;
-        SendMessageA(sorted, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
-        for (int slot = 1; slot <= n; slot++) {
-            LVITEMA item = {};
-            item.mask = LVIF_TEXT;
-            item.pszText = IconTable[slot].command;
-            SendMessageA(sorted, LVM_INSERTITEMA, 0, (LPARAM)&item);
+    for (int road = 0; road < 2; road++) {
+        UseComputedOrder(road == 0 ? OrderAgreesWithListView(main, SortKeyOrder)
+                                   : OrderAgreesWithListView(main, ByteOrder));
+        for (int round = 0; round < 2; round++) {
+            std::memset(IconTable, 0, sizeof IconTable);
+            for (int i = 0; i < n; i++)
+                Occupy(round == 0 ? i + 1 : n - i, texts[i]);
+            HWND sorted = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | LVS_SORTASCENDING, 0, 0, 100,
+                                          100, main, NULL, GetModuleHandleA(NULL), NULL);
+            LVCOLUMNA column = {};
+            column.mask = LVCF_WIDTH;
+            column.cx = 50;
+            SendMessageA(sorted, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+            for (int slot = 1; slot <= n; slot++) {
+                LVITEMA item = {};
+                item.mask = LVIF_TEXT;
+                item.pszText = IconTable[slot].command;
+                SendMessageA(sorted, LVM_INSERTITEMA, 0, (LPARAM)&item);
+            }
+            SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
+            Letter(box, 'a');
+            ASSERT_EQ(ItemCount(), n);
+            for (int i = 0; i < n; i++) {
+                char expected[64] = "";
+                LVITEMA item = {};
+                item.pszText = expected;
+                item.cchTextMax = sizeof expected;
+                SendMessageA(sorted, LVM_GETITEMTEXTA, i, (LPARAM)&item);
+                EXPECT_EQ(ItemText(i), expected) << "item " << i << ", round " << round << ", road " << road;
+            }
+            EXPECT_EQ(Text(box), ItemText(0)) << "round " << round << ", road " << road;
+            DestroyWindow(sorted);
+            const DWORD bars = WS_VSCROLL | WS_HSCROLL;
+            EXPECT_EQ((DWORD)GetWindowLongA(CompletionList, GWL_STYLE) & ~(WS_VISIBLE | bars),
+                      0x4080409Du & ~WS_VISIBLE);
         }
-        SendMessageA(box, WM_SETTEXT, 0, (LPARAM) "");
-        Letter(box, 'a');
-        ASSERT_EQ(ItemCount(), n);
-        for (int i = 0; i < n; i++) {
-            char expected[64] = "";
-            LVITEMA item = {};
-            item.pszText = expected;
-            item.cchTextMax = sizeof expected;
-            SendMessageA(sorted, LVM_GETITEMTEXTA, i, (LPARAM)&item);
-            EXPECT_EQ(ItemText(i), expected) << "item " << i << ", round " << round;
-        }
-        DestroyWindow(sorted);
-        const DWORD bars = WS_VSCROLL | WS_HSCROLL;
-        EXPECT_EQ((DWORD)GetWindowLongA(CompletionList, GWL_STYLE) & ~(WS_VISIBLE | bars), 0x4080409Du & ~WS_VISIBLE);
     }
 }
 

@@ -1,0 +1,30 @@
+// The completion list under the command box: where it stands, how it is filled and sized, how Up and
+// Down walk it, and how the completion ends.
+#pragma once
+
+#include <windows.h>
+
+// A child of the desktop, so it may stand below the launcher's edge.
+extern HWND CompletionList;
+
+// Creates the list (hidden) with its colours and image list; its owner is the main window.
+void CreateCompletionList(HWND mainWindow);
+void DestroyCompletionList();
+// Fills the list with MatchList's matches (matches of them), sizes it and, when ComplementFunction is
+// on, shows it under box; the first item's text goes into box, its untyped tail selected.
+void ShowCompletion(HWND box, int matches);
+// Rebuilds the list's items from MatchList.
+void FillCompletionList();
+// Down and Up while the completion is active: select the next or previous item and put its text
+// into box; Up above the first item empties the list and the box.
+void SelectNextCompletion(HWND box);
+void SelectPreviousCompletion(HWND box);
+// Ends the completion: Up and Down move the caret again, and the list hides unless hideList is false
+// (the pointer showed a page title: the list stays in view).
+void EndCompletion(bool hideList = true);
+// Hides the list only (the box lost the focus, the board was clicked): Up and Down still walk it.
+void HideCompletionList();
+// The width the list view gives a slot's alias, measured once per text.
+int MeasureAliasWidth(int slot);
+
+LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
