@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -288,6 +289,43 @@ TEST_F(BoardPaint, PrintClientRendersTheSameBoard) {
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(NULL, screen);
+}
+
+// The pixels window draws into a 100 x 25 memory picture through draw.
+std::vector<COLORREF> Rendered(HWND window, void (*draw)(HWND, HDC)) {
+    HDC screen = GetDC(NULL);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 100, 25);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, 100, 25};
+    FillRect(dc, &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
+    draw(window, dc);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 25; y++)
+        for (int x = 0; x < 100; x++)
+            pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(NULL, screen);
+    return pixels;
+}
+
+void PrintClient(HWND window, HDC dc) { SendMessageA(window, WM_PRINTCLIENT, (WPARAM)dc, PRF_CLIENT); }
+
+// The label paints itself only for WM_PAINT; every other message, WM_PRINTCLIENT too, is the button's.
+TEST(HoverLabel, PrintClientIsTheButtonsOwnAndPaintHoverLabelDrawsTheLabel) {
+    CreateHoverLabel(GetModuleHandleA(NULL));
+    ShowHoverLabel("label", 10, 10);
+    SetWindowPos(HoverLabel, NULL, 10, 10, 100, 25, SWP_NOZORDER);
+    HWND button = CreateWindowExA(WS_EX_TOOLWINDOW, "BUTTON", "", WS_POPUP | WS_CLIPSIBLINGS, 200, 10, 100, 25, NULL,
+                                  NULL, GetModuleHandleA(NULL), NULL);
+    EXPECT_EQ(Rendered(HoverLabel, PrintClient), Rendered(button, PrintClient));
+    std::vector<COLORREF> label = Rendered(HoverLabel, PaintHoverLabel);
+    EXPECT_NE(label, Rendered(button, PrintClient));
+    EXPECT_NE(std::find(label.begin(), label.end(), RGB(0, 60, 150)), label.end()) << "the label's text colour";
+    DestroyWindow(button);
+    DestroyHoverLabel();
 }
 
 // A drop of one file as the shell hands it over: a DROPFILES block with the path list.

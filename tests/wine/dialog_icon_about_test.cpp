@@ -220,6 +220,27 @@ TEST_F(IconDialogTest, NoSlotMeansNoDialog) {
     EXPECT_FALSE(scripted);
 }
 
+// A chosen file (dropped or browsed for) whose name the code page cannot hold and that has no short
+// name is refused with one box, never dropped silently.
+TEST(ChosenPath, ANameThatCannotBeKeptIsRefusedWithABox) {
+    HWND main = MakeMainWindow(120, 80, 400, 301);
+    if (CbtHook() == NULL)
+        CbtHook() = SetWindowsHookExA(WH_CBT, CbtProc, NULL, GetCurrentThreadId());
+    Boxes().clear();
+    char path[kTextSize] = "unchanged";
+    EXPECT_FALSE(NarrowChosenPath(main, L"C:\\no such folder\\memo\U0001F600.exe", path, sizeof path));
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].caption, "登録エラー");
+    EXPECT_EQ(Boxes()[0].text,
+              "このファイルの名前にはこのシステムで使えない文字が含まれ、短い名前もないため、登録できません。");
+    EXPECT_EQ(Boxes()[0].owner, main);
+    Boxes().clear();
+    EXPECT_TRUE(NarrowChosenPath(main, L"C:\\plain.exe", path, sizeof path));
+    EXPECT_STREQ(path, "C:\\plain.exe");
+    EXPECT_TRUE(Boxes().empty());
+    DestroyWindow(main);
+}
+
 TEST(AboutDialogTest, ShowsNameAndVersionCentredOnTheHiddenMainWindow) {
     HWND main = MakeMainWindow(120, 80, 463, 301);
     ASSERT_FALSE(IsWindowVisible(main));
