@@ -36,7 +36,7 @@ const int kScrollStep = 16;
 const int kVisibleRowsBelowTop = 5;
 const UINT kFocusedSelected = LVIS_FOCUSED | LVIS_SELECTED;
 
-// Reads a list item's text (at most 511 bytes) into out.
+// Reads a list item's text into out, at most size - 1 bytes and a 0.
 void ReadItemText(int index, char* out, int size) {
     out[0] = '\0';
     LVITEMA item = {};
