@@ -12,8 +12,9 @@ extern BITMAP BackgroundInfo;
 
 void LoadBackground(HINSTANCE instance, const char* path);
 void FreeBackground();
-// Draws the whole board into dc; WM_PAINT uses it through PaintBoard, and tests call it to render the board.
-void DrawBoard(HWND window, HDC dc);
+// Draws the whole board, size being the window's, into dc; WM_PAINT uses it through PaintBoard, and
+// tests call it to render the board. The window gives the cursor's position for the hovered page button.
+void DrawBoard(HWND window, HDC dc, Size size);
 void PaintBoard(HWND window);
 
 // The mouse handlers. OnMouseMove answers true when a page label replaced the command box's
@@ -26,6 +27,6 @@ bool BoardOwnsCursor();
 void DropFile(HWND window, HDROP drop);
 
 // Hit tests at the cursor's current position (GetCursorPos), label points in screen coordinates;
-// the page test refreshes Settings.WindowRect.
+// the page buttons stand at the right edge of a window windowWidth wide.
 CellHit HitTestCell(HWND window);
-PageButtonHit HitTestPageButton(HWND window);
+PageButtonHit HitTestPageButton(HWND window, int windowWidth);

@@ -9,7 +9,6 @@
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_window.h"
 
 namespace {
 
@@ -34,7 +33,9 @@ void InvalidateCell(HWND window, const Rect& r) {
     InvalidateRect(window, &rect, TRUE);
 }
 
-PointerHits HitTest(HWND window) { return PointerHits{HitTestCell(window), HitTestPageButton(window)}; }
+PointerHits HitTest(HWND window) {
+    return PointerHits{HitTestCell(window), HitTestPageButton(window, WindowSize(window).width)};
+}
 
 void MoveToPage(HWND window, const CellHit& from, int page) {
     int slot = LastFreeSlotOfPage(IconTable, page, Settings.IconCountRow, Settings.IconCountColumn);
@@ -80,10 +81,9 @@ CellHit HitTestCell(HWND window) {
     return hit;
 }
 
-PageButtonHit HitTestPageButton(HWND window) {
+PageButtonHit HitTestPageButton(HWND window, int windowWidth) {
     POINT p = CursorInClient(window);
-    RefreshWindowRect(window);
-    PageButtonHit hit = PageButtonAt(p.x, p.y, RectWidth(Settings.WindowRect), Settings.PageCount);
+    PageButtonHit hit = PageButtonAt(p.x, p.y, windowWidth, Settings.PageCount);
     if (hit.page != 0) {
         POINT label = {hit.buttonRect.right, hit.buttonRect.top};
         ClientToScreen(window, &label);

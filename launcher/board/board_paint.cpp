@@ -3,7 +3,6 @@
 #include "launcher/board/icon_table.h"
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_window.h"
 
 HBITMAP BackgroundBitmap;
 BITMAP BackgroundInfo;
@@ -21,16 +20,6 @@ const COLORREF kOtherPage = RGB(50, 70, 50);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kTitle = RGB(50, 100, 50);
 const COLORREF kBanner = RGB(250, 250, 250);
-
-struct Size {
-    int width;
-    int height;
-};
-
-Size WindowSize(HWND window) {
-    RefreshWindowRect(window);
-    return Size{RectWidth(Settings.WindowRect), RectHeight(Settings.WindowRect)};
-}
 
 // One filled ellipse with its own pen and a brush of the pen's colour.
 void DrawDisc(HDC dc, int style, int width, COLORREF colour, int l, int t, int r, int b) {
@@ -85,7 +74,7 @@ void DrawBorder(HDC dc, Size w) {
 }
 
 void DrawPageButtons(HWND window, HDC dc, Size w) {
-    PageButtonHit hover = HitTestPageButton(window);
+    PageButtonHit hover = HitTestPageButton(window, w.width);
     for (int p = 1; p <= Settings.PageCount && p <= kMaxPages; p++) {
         COLORREF colour = p == Settings.NowPage ? kCurrentPage : p == hover.page ? kHoveredPage : kOtherPage;
         Rect s = PageButtonRect(w.width, p);
@@ -185,8 +174,7 @@ void FreeBackground() {
     BackgroundBitmap = NULL;
 }
 
-void DrawBoard(HWND window, HDC target) {
-    Size w = WindowSize(window);
+void DrawBoard(HWND window, HDC target, Size w) {
     HDC dc = CreateCompatibleDC(target);
     HBITMAP bitmap = CreateCompatibleBitmap(target, kPaintBitmapSize, kPaintBitmapSize);
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
@@ -206,6 +194,6 @@ void DrawBoard(HWND window, HDC target) {
 void PaintBoard(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    DrawBoard(window, dc);
+    DrawBoard(window, dc, WindowSize(window));
     EndPaint(window, &ps);
 }

@@ -46,6 +46,7 @@ int Platform::ReadBoxText(char* out, int size) {
 void Platform::SetBoxText(const char*) {}
 void Platform::SelectBoxText(int, int) {}
 void Platform::FocusBox() {}
+void Platform::SetMainWindow(WindowHandle) {}
 void Platform::HideMainWindow() {}
 void Platform::ShowMainWindow() {}
 void Platform::HideHoverLabel() {}

@@ -58,6 +58,8 @@ struct Platform {
     // end -1 selects to the end of the text.
     virtual void SelectBoxText(int start, int end);
     virtual void FocusBox();
+    // The main window, which the two calls below show and hide; told once, when it is created.
+    virtual void SetMainWindow(WindowHandle window);
     virtual void HideMainWindow();
     virtual void ShowMainWindow();
     virtual void HideHoverLabel();

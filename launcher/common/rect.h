@@ -13,5 +13,10 @@ struct Point {
     int y;
 };
 
+struct Size {
+    int width;
+    int height;
+};
+
 inline int RectWidth(const Rect& r) { return r.right - r.left; }
 inline int RectHeight(const Rect& r) { return r.bottom - r.top; }

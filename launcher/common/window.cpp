@@ -67,6 +67,12 @@ WNDPROC SubclassWindow(HWND window, WNDPROC procedure) {
     return (WNDPROC)SetWindowLongA(window, GWL_WNDPROC, (LONG)(LONG_PTR)procedure);
 }
 
+Size WindowSize(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return Size{r.right - r.left, r.bottom - r.top};
+}
+
 void CentreWindowOn(HWND window, const RECT& area) {
     RECT w;
     GetWindowRect(window, &w);

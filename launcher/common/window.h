@@ -34,6 +34,9 @@ WNDPROC SubclassWindow(HWND window, WNDPROC procedure);
 inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 inline Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 
+// A window's outer size. The main window has no frame, so this is also the board's drawing area.
+Size WindowSize(HWND window);
+
 // Moves a window, keeping its size, so that its middle is the middle of area (screen coordinates).
 void CentreWindowOn(HWND window, const RECT& area);
 

@@ -6,8 +6,6 @@
 #include "launcher/settings/settings.h"
 #include "launcher/settings/settings_window.h"
 
-HWND activeDialog;
-
 namespace {
 
 // Centres the dialog on the main window's rectangle, which holds its place even while hidden.
@@ -24,7 +22,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         SendDlgItemMessageA(dialog, IDC_ABOUT_NAME, WM_SETTEXT, 0, (LPARAM)kProgramName);
         SendDlgItemMessageA(dialog, IDC_ABOUT_VERSION, WM_SETTEXT, 0, (LPARAM)kVersionText);
         CentreOnMainWindow(dialog);
-        activeDialog = dialog;
+        RecordActiveDialog(dialog);
         return TRUE;
     case WM_COMMAND:
         // IDCANCEL (Esc) is ignored on purpose.

@@ -6,8 +6,10 @@
 
 #include "launcher/common/version.h"
 
-// The registration or About dialog opened last; never cleared, so callers test IsWindow.
-extern HWND activeDialog;
+// The registration or About dialog opened last, which the tray menu brings forward instead of its
+// menu; never cleared, so callers test IsWindow. Each of the two records itself when it opens.
+HWND ActiveDialog();
+void RecordActiveDialog(HWND dialog);
 
 // Dialog 107 on an occupied slot; ends with IDC_OK (stored) or IDC_CANCEL. lParam: the slot.
 INT_PTR CALLBACK IconEditDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

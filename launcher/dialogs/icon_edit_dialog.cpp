@@ -66,7 +66,7 @@ void OnInit(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_COMMAND, WM_SETTEXT, 0, (LPARAM)e.command);
     previewProc = SubclassWindow(GetDlgItem(dialog, IDC_PREVIEW), PreviewProc);
     FillChooser(dialog, e.iconPath);
-    activeDialog = dialog;
+    RecordActiveDialog(dialog);
     selectedIconIndex = e.iconIndex;
 }
 

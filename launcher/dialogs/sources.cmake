@@ -3,4 +3,5 @@ list(APPEND ZELT_WIN_SOURCES
     launcher/dialogs/browse_for_file.cpp
     launcher/dialogs/icon_edit_dialog.cpp
     launcher/dialogs/about_dialog.cpp
+    launcher/dialogs/active_dialog.cpp
     launcher/dialogs/settings_dialog.cpp)

@@ -3,5 +3,6 @@
 
 #include <windows.h>
 
-// Reads the window's screen rectangle into Settings.WindowRect (saved as Left and Top at close).
+// Reads the window's screen rectangle into Settings.WindowRect (saved as Left and Top at close). The
+// main window calls it when created, moved, resized and closed; the About box before centring on it.
 void RefreshWindowRect(HWND window);

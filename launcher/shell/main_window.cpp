@@ -37,6 +37,8 @@ LRESULT OnCreate(HWND window) {
     LoadBackground(programInstance, Settings.BitMap);
     CommandBoxBrush = CreateSolidBrush(kWhite);
     LoadIcons();
+    // Told here, when the handle first exists: MainWindow is set only once creation has finished.
+    ThePlatform().SetMainWindow(window);
     ThePlatform().SetHook(window, Settings.WINR);
     TrimSystemMenu(window);
     if (FlagOn(Settings.ShortCut))
@@ -132,6 +134,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         PaintBoard(window);
         return 0;
+    case WM_MOVE:
+        // Whoever moved it (the board's drag, another program), Settings.WindowRect follows. A minimised
+        // window's place is not its own; the restore that follows moves it back.
+        if (!IsIconic(window))
+            RefreshWindowRect(window);
+        return 0;
     case WM_CLOSE:
         return OnClose(window);
     case WM_QUERYENDSESSION:
@@ -167,7 +175,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_DROPFILES:
         DropFile(window, (HDROP)wParam);
-        SetForegroundWindow(MainWindow);
+        SetForegroundWindow(window);
         return 0;
     case WM_HOTKEY:
         OnHotKey(window, wParam);

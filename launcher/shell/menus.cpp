@@ -23,18 +23,18 @@ HMENU LoadMainMenu(HWND window) {
     return LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
 }
 
-void RunSettings() {
-    SettingsDialog(MainWindow);
+void RunSettings(HWND window) {
+    SettingsDialog(window);
     // OK or Cancel: changed keys, a changed background and a changed board take effect now.
     if (lstrcmpA(Settings.ShortCut, "1") == 0) {
-        UnregisterHotKey(MainWindow, kActivationHotKeyId);
-        RegisterActivationHotKey(MainWindow);
+        UnregisterHotKey(window, kActivationHotKeyId);
+        RegisterActivationHotKey(window);
     } else if (lstrcmpA(Settings.ShortCut, "0") == 0) {
-        UnregisterHotKey(MainWindow, kActivationHotKeyId);
+        UnregisterHotKey(window, kActivationHotKeyId);
     }
     FreeBackground();
     LoadBackground(programInstance, Settings.BitMap);
-    RedrawWindow(MainWindow, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 // The cell of the board's last right click, which the icon menu's commands act on.
@@ -61,56 +61,56 @@ void OnRightButtonDown(HWND window, LPARAM lParam) {
         popup = GetSubMenu(menu, 1);
     } else {
         popup = GetSubMenu(menu, 0);
-        SetShowHideText(popup, MainWindow);
+        SetShowHideText(popup, window);
     }
     ClientToScreen(window, &p);
-    TrackPopupMenu(popup, 0, p.x, p.y, 0, MainWindow, NULL);
+    TrackPopupMenu(popup, 0, p.x, p.y, 0, window, NULL);
     DestroyMenu(menu);
 }
 
 void ShowTrayMenu(HWND window) {
-    SetForegroundWindow(MainWindow);
+    SetForegroundWindow(window);
     // No menu while the registration or About dialog is open: bring that forward instead.
-    if (IsWindow(activeDialog)) {
-        SetForegroundWindow(activeDialog);
+    if (IsWindow(ActiveDialog())) {
+        SetForegroundWindow(ActiveDialog());
         return;
     }
     POINT p;
     GetCursorPos(&p);
     HMENU menu = LoadMainMenu(window);
     HMENU popup = GetSubMenu(menu, 0);
-    SetShowHideText(popup, MainWindow);
-    TrackPopupMenu(popup, 0, p.x, p.y, 0, MainWindow, NULL);
+    SetShowHideText(popup, window);
+    TrackPopupMenu(popup, 0, p.x, p.y, 0, window, NULL);
     DestroyMenu(menu);
 }
 
-void OnCommand(HWND, WPARAM wParam) {
+void OnCommand(HWND window, WPARAM wParam) {
     RECT cellRect;
     int slot = boardMouse.targetCell.slot;
     HideHoverLabel();
     switch (LOWORD(wParam)) {
     case IDM_SHOWHIDE:
-        ShowWindow(MainWindow, IsWindowVisible(MainWindow) == 1 ? SW_HIDE : SW_SHOW);
+        ShowWindow(window, IsWindowVisible(window) == 1 ? SW_HIDE : SW_SHOW);
         break;
     case IDM_SETTINGS:
-        RunSettings();
+        RunSettings(window);
         break;
     case IDM_EXIT:
-        SendMessageA(MainWindow, WM_CLOSE, 0, 0);
+        SendMessageA(window, WM_CLOSE, 0, 0);
         break;
     case IDM_ABOUT:
-        AboutDialog(MainWindow);
+        AboutDialog(window);
         break;
     case IDM_EDITICON:
         cellRect = TargetCellRect();
-        IconEditDialog(MainWindow, slot);
-        InvalidateRect(MainWindow, &cellRect, TRUE);
+        IconEditDialog(window, slot);
+        InvalidateRect(window, &cellRect, TRUE);
         break;
     case IDM_DELETEICON:
         cellRect = TargetCellRect();
         if (slot != 0)
             ClearSlot(slot);
-        InvalidateRect(MainWindow, &cellRect, TRUE);
+        InvalidateRect(window, &cellRect, TRUE);
         break;
     }
 }

@@ -1,3 +1,5 @@
+// The Win32 platform: files, profiles, icons, shell execution and boxes through the API, over the
+// launcher's own windows.
 #include "launcher/shell/win32_platform.h"
 
 #include <windows.h>
@@ -110,9 +112,11 @@ void Win32Platform::SelectBoxText(int start, int end) { SendMessageA(CommandBox,
 
 void Win32Platform::FocusBox() { SetFocus(CommandBox); }
 
-void Win32Platform::HideMainWindow() { ShowWindow(GetParent(CommandBox), SW_HIDE); }
+void Win32Platform::SetMainWindow(WindowHandle window) { mainWindow = window; }
 
-void Win32Platform::ShowMainWindow() { ShowWindow(GetParent(CommandBox), SW_SHOW); }
+void Win32Platform::HideMainWindow() { ShowWindow((HWND)mainWindow, SW_HIDE); }
+
+void Win32Platform::ShowMainWindow() { ShowWindow((HWND)mainWindow, SW_SHOW); }
 
 void Win32Platform::HideHoverLabel() { ::HideHoverLabel(); }
 

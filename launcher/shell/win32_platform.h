@@ -26,11 +26,14 @@ struct Win32Platform : Platform {
     void SetBoxText(const char* text) override;
     void SelectBoxText(int start, int end) override;
     void FocusBox() override;
+    void SetMainWindow(WindowHandle window) override;
     void HideMainWindow() override;
     void ShowMainWindow() override;
     void HideHoverLabel() override;
     void SetHook(WindowHandle launcher, const char* flag) override;
     void ResetHook() override;
+
+    WindowHandle mainWindow = nullptr;
 };
 
 // Installs one Win32Platform shared by the program (and by tests that want the real one).

@@ -17,7 +17,7 @@
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_PRINTCLIENT) {
-        DrawBoard(w, (HDC)wp);
+        DrawBoard(w, (HDC)wp, WindowSize(w));
         return 0;
     }
     return DefWindowProcA(w, m, wp, lp);

@@ -37,7 +37,7 @@ LRESULT CALLBACK BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         PaintBoard(window);
         return 0;
     case WM_PRINTCLIENT:
-        DrawBoard(window, (HDC)wParam);
+        DrawBoard(window, (HDC)wParam, WindowSize(window));
         return 0;
     case WM_ERASEBKGND:
         return 1;

@@ -94,7 +94,7 @@ TEST_F(IconDialogTest, ShowsTheSlotAndListsTheIconFilesIcons) {
         HIMAGELIST list = (HIMAGELIST)SendMessageA(chooser, LVM_GETIMAGELIST, LVSIL_NORMAL, 0);
         EXPECT_EQ(expectedCount, ImageList_GetImageCount(list));
         EXPECT_EQ(-1, (int)SendMessageA(chooser, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED));
-        EXPECT_EQ(d, activeDialog);
+        EXPECT_EQ(d, ActiveDialog());
         EXPECT_EQ(IDC_OK, FocusId());
         Click(d, IDC_CANCEL);
     });
@@ -256,7 +256,7 @@ TEST(AboutDialogTest, ShowsNameAndVersionCentredOnTheHiddenMainWindow) {
         EXPECT_EQ(80 + 301 / 2 - (r.bottom - r.top) / 2, r.top);
         EXPECT_EQ(120, Settings.WindowRect.left);
         EXPECT_EQ(80 + 301, Settings.WindowRect.bottom);
-        EXPECT_EQ(d, activeDialog);
+        EXPECT_EQ(d, ActiveDialog());
         EXPECT_EQ(0, GetWindowLongA(d, GWL_STYLE) & WS_SYSMENU);
         SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
         SendMessageA(d, WM_CLOSE, 0, 0);
