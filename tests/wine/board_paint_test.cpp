@@ -19,6 +19,7 @@
 #include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
+#include "tests/wine/gdi_objects.h"
 
 namespace {
 
@@ -98,16 +99,6 @@ HICON SolidIcon(COLORREF colour) {
     DeleteObject(mask);
     DeleteObject(colourBits);
     return icon;
-}
-
-// Live GDI objects of this process: Wine keeps them in a table indexed by the handle's low 16 bits,
-// and a handle with a zero high word matches any generation, so probing every index counts them.
-int CountGdiObjects() {
-    int n = 0;
-    for (UINT_PTR i = 0x10; i < 0x10000; i++)
-        if (GetObjectType((HGDIOBJ)i) != 0)
-            n++;
-    return n;
 }
 
 class BoardPaint : public ::testing::Test {

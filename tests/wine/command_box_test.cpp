@@ -18,6 +18,7 @@
 #include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
+#include "tests/wine/gdi_objects.h"
 
 namespace {
 
@@ -26,16 +27,6 @@ const int kRows = 7;
 
 LRESULT CALLBACK PlainMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// Live GDI objects of this process. GetGuiResources says 0 under Wine, but a handle whose upper word
-// is 0 names its table entry whatever its generation, so probing every index finds the live ones.
-int CountGdiObjects() {
-    int n = 0;
-    for (ULONG_PTR index = 1; index <= 0xFFFF; index++)
-        if (GetObjectType((HGDIOBJ)index) != 0)
-            n++;
-    return n;
 }
 
 std::string Text(HWND window) {
