@@ -3,7 +3,8 @@
 # and whether it is met, with the machine it ran on. Nothing here fails on a time.
 #  natively:   loading and saving a full icons.dat, alias matching;
 #  under Wine: alias matching, key releases in the command box (warm and cold), the hot key, one
-#              paint of a full page, start-up to first paint and private memory against a minimal window.
+#              paint of a full page, start-up to first paint and private memory against a minimal window,
+#              opening the registration dialog on a one-icon file and on a whole icon library.
 # Installs what is missing and builds the benchmarks first.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,7 +20,7 @@ cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release >build/bench-native.
     { cat build/bench-native.log; exit 1; }
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >build/win32-configure.log 2>&1 &&
     cmake --build build/win32 -j2 --target command_match_bench paint_bench command_key_bench hotkey_bench \
-        startup_bench >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
+        startup_bench dialog_open_bench >build/win32-build.log 2>&1 || { cat build/win32-build.log; exit 1; }
 
 rows=build/bench-rows.txt
 : >"$rows"
@@ -35,7 +36,7 @@ trap 'exit 143' TERM HUP
 start_private_display || exit 1
 start_wine "$ROOT/build/wine/bench" unmanaged # no window manager on this display: Wine must not wait for one
 # Each program writes to a file: Wine's helper processes inherit whatever output they are started with.
-for bench in command_match_bench paint_bench command_key_bench hotkey_bench startup_bench; do
+for bench in command_match_bench paint_bench command_key_bench hotkey_bench startup_bench dialog_open_bench; do
     echo "   $bench"
     wine "build/win32/bin/$bench.exe" >"build/$bench.log" 2>"build/$bench.err"
     grep '^ROW|' "build/$bench.log" >>"$rows" || echo "ROW|$bench printed no figure (see build/$bench.log)|n/a||-" >>"$rows"
