@@ -3,7 +3,8 @@
 # and whether it is met, with the machine it ran on. Nothing here fails on a time.
 #  natively:   loading and saving a full icons.dat, alias matching;
 #  under Wine: alias matching, key releases in the command box (warm and cold), the hot key, one
-#              paint of a full page, start-up to first paint and private memory against a minimal window.
+#              paint of a full page, start-up to first paint and private memory against a minimal window,
+#              opening the registration dialog on a one-icon file and on a whole icon library.
 # Installs what is missing and builds the benchmarks first.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,7 @@ echo "== building"
 # An optimised native build without sanitizers: the figures are about the code, not the checks.
 configure_and_build bench-native build/bench-native -DCMAKE_BUILD_TYPE=Release -- icons_bench command_match_bench
 configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- \
-    command_match_bench paint_bench command_key_bench hotkey_bench startup_bench
+    command_match_bench paint_bench command_key_bench hotkey_bench startup_bench dialog_open_bench
 
 rows=build/bench-rows.txt
 : >"$rows"
@@ -31,7 +32,7 @@ start_private_display || exit 1
 # No window manager on this display: Wine must not wait for one.
 start_wine "$ROOT/build/wine/bench" unmanaged || exit 1
 # Each program writes to a file: Wine's helper processes inherit whatever output they are started with.
-for bench in command_match_bench paint_bench command_key_bench hotkey_bench startup_bench; do
+for bench in command_match_bench paint_bench command_key_bench hotkey_bench startup_bench dialog_open_bench; do
     echo "   $bench"
     wine "build/win32/bin/$bench.exe" >"build/$bench.log" 2>"build/$bench.err"
     grep '^ROW|' "build/$bench.log" >>"$rows" || echo "ROW|$bench printed no figure (see build/$bench.log)|n/a||-" >>"$rows"

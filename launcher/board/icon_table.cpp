@@ -129,16 +129,17 @@ unsigned HashPath(const char* path, int index) {
     return h;
 }
 
+// The rest of the chain for an existing file without an icon of its own at index.
+IconHandle AssociatedOrProgramIcon(const char* path, int index) {
+    IconHandle icon = ThePlatform().ExtractAssociated(path, index);
+    return icon != 0 ? icon : ThePlatform().ResourceIcon();
+}
+
 IconHandle ExtractWithFallbacks(const char* path, int index) {
-    if (PathExists(path)) {
-        IconHandle icon = ThePlatform().ExtractFileIcon(path, index);
-        if (icon != 0)
-            return icon;
-        icon = ThePlatform().ExtractAssociated(path, index);
-        if (icon != 0)
-            return icon;
-    }
-    return ThePlatform().ResourceIcon();
+    if (!PathExists(path))
+        return ThePlatform().ResourceIcon();
+    IconHandle icon = ThePlatform().ExtractFileIcon(path, index);
+    return icon != 0 ? icon : AssociatedOrProgramIcon(path, index);
 }
 
 } // namespace
@@ -284,6 +285,24 @@ IconHandle LoadSlotIcon(const char* path, int index) {
     e.users = 1;
     e.icon = icon;
     return icon;
+}
+
+void LoadFileIcons(const char* path, int first, int count, IconHandle* icons) {
+    if (!PathExists(path)) {
+        for (int i = 0; i < count; i++)
+            icons[i] = ThePlatform().ResourceIcon();
+        return;
+    }
+    ThePlatform().ExtractFileIcons(path, first, count, icons);
+    for (int i = 0; i < count; i++)
+        if (icons[i] == 0)
+            icons[i] = AssociatedOrProgramIcon(path, first + i);
+}
+
+void ReleaseFileIcons(const IconHandle* icons, int count) {
+    for (int i = 0; i < count; i++)
+        if (icons[i] != ThePlatform().ResourceIcon())
+            DestroyHandle(icons[i]);
 }
 
 int CountIcons(const char* path) {

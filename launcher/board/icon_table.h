@@ -32,6 +32,11 @@ void ClearSlot(int slot);
 // The icon of a file with its fallbacks: the file's own icon, its associated icon, the program's icon.
 // Every handle it returns goes back through ReleaseIcon (ClearSlot and SwapSlots do that for slots).
 IconHandle LoadSlotIcon(const char* path, int index);
+// Icons first .. first + count - 1 of a file, each what LoadSlotIcon gives for its index, but unshared
+// and with the file's own icons taken in one extraction: for a list of a file's icons. Every handle
+// goes back through ReleaseFileIcons.
+void LoadFileIcons(const char* path, int first, int count, IconHandle* icons);
+void ReleaseFileIcons(const IconHandle* icons, int count);
 // How many icons a file supplies (1 for a file with only an associated icon).
 int CountIcons(const char* path);
 // The lowest slot of 1..slotCount, other than excluded, whose command equals text; 0 when none.

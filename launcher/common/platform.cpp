@@ -31,6 +31,10 @@ IconHandle Platform::ExtractAssociated(const char*, int) { return nullptr; }
 IconHandle Platform::ResourceIcon() { return nullptr; }
 void Platform::DestroyIconHandle(IconHandle) {}
 int Platform::CountFileIcons(const char*) { return 0; }
+void Platform::ExtractFileIcons(const char* path, int first, int count, IconHandle* icons) {
+    for (int i = 0; i < count; i++)
+        icons[i] = ExtractFileIcon(path, first + i);
+}
 void Platform::WindowsFolder(char* out, int size) {
     if (size > 0)
         out[0] = '\0';

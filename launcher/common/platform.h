@@ -39,6 +39,9 @@ struct Platform {
     virtual void DestroyIconHandle(IconHandle icon);
     // ExtractIconExA(path, -1, ...): how many icons the file holds.
     virtual int CountFileIcons(const char* path);
+    // Icons first .. first + count - 1 of the file in one ExtractIconExA call (each opens and parses the
+    // file): fills every entry of icons with what ExtractFileIcon would give for that index, or 0.
+    virtual void ExtractFileIcons(const char* path, int first, int count, IconHandle* icons);
 
     // --- Shell execution
     virtual void WindowsFolder(char* out, int size);

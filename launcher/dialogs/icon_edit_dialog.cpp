@@ -36,25 +36,42 @@ void RedrawPreview(HWND dialog) {
     RedrawWindow(GetDlgItem(dialog, IDC_PREVIEW), NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+// Icons taken from the file per extraction call: a whole system library at once, while a file of
+// thousands never holds more than this many handles alive.
+const int kIconBatch = 512;
+
+// Image i is icon i of the file, with LoadSlotIcon's fallbacks.
+HIMAGELIST MakeIconImages(const char* path, int count) {
+    HIMAGELIST list = ImageList_Create(32, 32, ILC_MASK | ILC_COLOR24, count, 0);
+    IconHandle icons[kIconBatch];
+    for (int first = 0; first < count; first += kIconBatch) {
+        int n = count - first < kIconBatch ? count - first : kIconBatch;
+        LoadFileIcons(path, first, n, icons);
+        for (int i = 0; i < n; ++i)
+            ImageList_ReplaceIcon(list, -1, (HICON)icons[i]);
+        ReleaseFileIcons(icons, n); // the list keeps its own copies
+    }
+    return list;
+}
+
 // One image and one item ("0", "1", ...) per icon of the file.
 void FillChooser(HWND dialog, const char* path) {
     HWND chooser = GetDlgItem(dialog, IDC_ICONCHOOSER);
     int count = CountIcons(path);
-    HIMAGELIST list = ImageList_Create(32, 32, ILC_MASK | ILC_COLOR24, count, 0);
-    for (int i = 0; i < count; ++i) {
-        HICON icon = (HICON)LoadSlotIcon(path, i);
-        ImageList_ReplaceIcon(list, -1, icon);
-        ReleaseIcon(icon); // the list keeps its own copy
-    }
+    HIMAGELIST list = MakeIconImages(path, count);
     SetListImages(chooser, LVSIL_NORMAL, list);
     chooserImages = list;
 
     InsertNameColumn(chooser, 100);
+    // Otherwise the list view arranges and repaints itself after every item.
+    SendMessageA(chooser, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(chooser, LVM_SETITEMCOUNT, count, 0);
     for (int i = 0; i < count; ++i) {
         char text[16];
         std::snprintf(text, sizeof text, "%d", i);
         InsertImageItem(chooser, i, text);
     }
+    SendMessageA(chooser, WM_SETREDRAW, TRUE, 0); // arranges and invalidates the list once
 }
 
 void OnInit(HWND dialog) {

@@ -86,6 +86,19 @@ int Win32Platform::CountFileIcons(const char* path) {
     return n == (UINT)-1 ? 0 : (int)n; // Wine answers a missing file with -1, not 0
 }
 
+void Win32Platform::ExtractFileIcons(const char* path, int first, int count, IconHandle* icons) {
+    HICON* large = (HICON*)icons;
+    for (int i = 0; i < count; i++)
+        large[i] = NULL;
+    // A failed call may leave junk in the array (Wine writes resource ids there first). A call that
+    // extracted something gives a handle or NULL for each index.
+    UINT extracted = ExtractIconExA(path, first, large, NULL, (UINT)count);
+    if (extracted == 0 || extracted == (UINT)-1) {
+        for (int i = 0; i < count; i++)
+            large[i] = NULL;
+    }
+}
+
 void Win32Platform::WindowsFolder(char* out, int size) { GetWindowsDirectoryA(out, size); }
 
 void Win32Platform::ChangeDirectory(const char* path) { SetCurrentDirectoryA(path); }

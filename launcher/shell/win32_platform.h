@@ -18,6 +18,7 @@ struct Win32Platform : Platform {
     IconHandle ResourceIcon() override;
     void DestroyIconHandle(IconHandle icon) override;
     int CountFileIcons(const char* path) override;
+    void ExtractFileIcons(const char* path, int first, int count, IconHandle* icons) override;
     void WindowsFolder(char* out, int size) override;
     void ChangeDirectory(const char* path) override;
     int ShellOpen(const char* file, const char* parameters) override;

@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -24,6 +23,7 @@
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
+#include "tests/bench/bench_timing.h"
 
 namespace {
 
@@ -35,36 +35,15 @@ LRESULT CALLBACK PlainMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
 void Pump() {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
 }
 
-// Lets the idle work of the controls run (timers come only when the queue is empty).
-void Idle(double milliseconds) {
-    const double end = Now() + milliseconds;
-    while (Now() < end) {
-        Pump();
-        Sleep(1);
-    }
-}
-
 void Row(const std::string& label, double value, const char* target) {
     std::printf("ROW|%s|%.1f|ms|%s\n", label.c_str(), value, target);
     std::fflush(stdout);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 HWND MakeControls() {

@@ -3,7 +3,6 @@
 // "ROW|label|median|unit|target" line for scripts/bench.sh.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,27 +13,7 @@
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
-
-namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-void Pump(double milliseconds) {
-    const double end = Now() + milliseconds;
-    while (Now() < end) {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(1);
-    }
-}
-
-} // namespace
+#include "tests/bench/bench_timing.h"
 
 int main() {
     programInstance = GetModuleHandleA(NULL);
@@ -59,12 +38,12 @@ int main() {
         std::snprintf(IconTable[slot].command, sizeof IconTable[slot].command, "c%d", slot);
     }
     InvalidateRect(window, NULL, TRUE);
-    Pump(1000); // the first paint and the idle work after it
+    Idle(1000); // the first paint and the idle work after it
 
     std::vector<double> times;
     for (int round = 0; round < 5; round++) {
         ShowWindow(window, SW_HIDE); // Wine stalls about 2 s when an active window is hidden
-        Pump(300);
+        Idle(300);
         const double start = Now();
         SendMessageA(window, WM_HOTKEY, 0, 0);
         bool painted = false;
@@ -78,11 +57,10 @@ int main() {
         if (painted)
             times.push_back(Now() - start);
     }
-    std::sort(times.begin(), times.end());
     if (times.empty())
         std::printf("ROW|hot key to the window shown and painted, 70 icons|n/a|ms|<=16\n");
     else
-        std::printf("ROW|hot key to the window shown and painted, 70 icons|%.1f|ms|<=16\n", times[times.size() / 2]);
+        std::printf("ROW|hot key to the window shown and painted, 70 icons|%.1f|ms|<=16\n", Median(times));
     for (int slot = 1; slot <= 70; slot++)
         ClearSlot(slot);
     DestroyWindow(window);

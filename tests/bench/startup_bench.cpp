@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/common/test_kit.h"
+#include "tests/bench/bench_timing.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -90,11 +91,6 @@ Start TimeStart(const std::string& exe, const std::string& folder, bool measureM
     WaitUntil([] { return !Painted(); }, 10000);
     Pause(500); // let the ended process's last work settle before the next start
     return result;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
 }
 
 } // namespace

@@ -192,6 +192,21 @@ TEST_F(IconTableTest, IconsComeFromTheFallbackChain) {
     EXPECT_EQ(IconTable[6].icon, kResourceIcon);
 }
 
+// A list of a file's icons shows at each index what a slot would, fallbacks included; nothing in it
+// outlives its release (checked at tear-down).
+TEST_F(IconTableTest, FileIconListsFollowTheSlotChain) {
+    for (const char* path : {"C:\\x.ico", "C:\\doc.txt", "C:\\missing.exe", "C:\\Windows"}) {
+        IconHandle icons[4];
+        LoadFileIcons(path, 1, 4, icons);
+        for (int i = 0; i < 4; i++) {
+            IconHandle one = LoadSlotIcon(path, 1 + i);
+            EXPECT_EQ(Picture(icons[i]), Picture(one)) << path << " #" << 1 + i;
+            ReleaseIcon(one);
+        }
+        ReleaseFileIcons(icons, 4);
+    }
+}
+
 // Handles the destroyed-icon listener was told of, each with whether it was still alive then.
 std::vector<std::pair<IconHandle, bool>> toldDestroyed;
 FakePlatform* listenedPlatform;

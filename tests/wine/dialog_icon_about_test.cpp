@@ -5,15 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "launcher/board/board.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/dialogs/dialogs.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/settings/settings.h"
+#include "tests/common/test_kit.h"
 
 using namespace dialogtest;
 
@@ -99,6 +102,61 @@ TEST_F(IconDialogTest, ShowsTheSlotAndListsTheIconFilesIcons) {
         Click(d, IDC_CANCEL);
     });
     EXPECT_EQ(IDC_CANCEL, result);
+}
+
+// Image index of a list drawn over a coloured square: what a list view shows, mask included.
+std::vector<DWORD> DrawnImage(HIMAGELIST list, int index) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, 32, -32, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(NULL);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    std::fill_n((DWORD*)bits, 32 * 32, 0x00CC3399);
+    ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL);
+    GdiFlush();
+    std::vector<DWORD> pixels((DWORD*)bits, (DWORD*)bits + 32 * 32);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+TEST_F(IconDialogTest, ChooserShowsEveryIconOfALibraryInOrderAndKeepsNoHandle) {
+    const int count = (int)ExtractIconExA(shell32.c_str(), -1, NULL, NULL, 0);
+    ASSERT_GT(count, 100);
+    // Each icon extracted on its own and added as the chooser adds its images.
+    HIMAGELIST expected = ImageList_Create(32, 32, ILC_MASK | ILC_COLOR24, count, 0);
+    for (int i = 0; i < count; i++) {
+        HICON icon = NULL;
+        ASSERT_EQ(1u, ExtractIconExA(shell32.c_str(), i, &icon, NULL, 1));
+        ImageList_ReplaceIcon(expected, -1, icon);
+        DestroyIcon(icon);
+    }
+    int wrong = 0, firstWrong = -1;
+    RunEdit([&](HWND d) {
+        HWND chooser = GetDlgItem(d, IDC_ICONCHOOSER);
+        ASSERT_EQ(count, (int)SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0));
+        HIMAGELIST shown = (HIMAGELIST)SendMessageA(chooser, LVM_GETIMAGELIST, LVSIL_NORMAL, 0);
+        for (int i = 0; i < count; i++) {
+            LVITEMA item = {};
+            item.mask = LVIF_IMAGE;
+            item.iItem = i;
+            SendMessageA(chooser, LVM_GETITEMA, 0, (LPARAM)&item);
+            if (DrawnImage(shown, item.iImage) != DrawnImage(expected, i) && wrong++ == 0)
+                firstWrong = i;
+        }
+        Click(d, IDC_CANCEL);
+    });
+    ImageList_Destroy(expected);
+    EXPECT_EQ(0, wrong) << "items whose image is not their icon, the first at " << firstWrong;
+
+    // Two openings warm what Wine keeps for good after a dialog's first and second showing.
+    RunEdit([](HWND d) { Click(d, IDC_CANCEL); });
+    const int before = CountGdiObjects();
+    for (int i = 0; i < 10; i++)
+        RunEdit([](HWND d) { Click(d, IDC_CANCEL); });
+    EXPECT_EQ(before, CountGdiObjects());
 }
 
 TEST_F(IconDialogTest, OkStopsAtTheFirstFailure) {

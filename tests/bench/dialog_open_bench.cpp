@@ -1,0 +1,121 @@
+// Opening the registration dialog: from the menu command reaching the main window to the dialog and
+// all its controls painted, on a slot whose icon file holds one icon and on one showing a whole
+// system library, with the real main window and dialog, in-process under Wine. Prints
+// "ROW|label|median|unit|target" lines for scripts/bench.sh.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "launcher/board/icon_table.h"
+#include "launcher/board/board_mouse.h"
+#include "launcher/common/resource_ids.h"
+#include "launcher/common/window.h"
+#include "launcher/settings/settings.h"
+#include "launcher/shell/shell.h"
+#include "launcher/shell/win32_platform.h"
+#include "tests/bench/bench_timing.h"
+
+namespace {
+
+HWND dialog;
+bool dialogPainted;
+double shownAt; // when the dialog's loop first found nothing left to do after painting
+
+bool InDialog(HWND window) { return dialog != NULL && (window == dialog || IsChild(dialog, window)); }
+
+// Paints are retrieved from the queue, not sent: watched here.
+LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* msg = (const MSG*)lParam;
+    if (code == HC_ACTION && msg->message == WM_PAINT && InDialog(msg->hwnd))
+        dialogPainted = true;
+    return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+// The dialog's loop sends WM_ENTERIDLE to its owner whenever its queue is empty: once right after
+// showing the dialog, and again only when every window of it has painted.
+LRESULT CALLBACK SentMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* sent = (const CWPSTRUCT*)lParam;
+    if (code == HC_ACTION && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_DIALOGBOX) {
+        dialog = (HWND)sent->lParam;
+        if (dialogPainted && shownAt < 0) {
+            shownAt = Now();
+            PostMessageA(dialog, WM_COMMAND, IDC_CANCEL, 0);
+        }
+    }
+    return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+// Milliseconds from the menu command to the painted dialog; -1 when it never showed.
+double OpenDialog(HWND window, int slot) {
+    boardMouse.targetCell.slot = slot;
+    dialog = NULL;
+    dialogPainted = false;
+    shownAt = -1;
+    const double start = Now();
+    SendMessageA(window, WM_COMMAND, IDM_EDITICON, 0); // returns when the dialog has ended
+    Idle(300);
+    return shownAt < 0 ? -1 : shownAt - start;
+}
+
+void Occupy(int slot, const std::string& iconPath) {
+    IconEntry& e = IconTable[slot];
+    std::snprintf(e.name, sizeof e.name, "slot %d", slot);
+    std::snprintf(e.iconPath, sizeof e.iconPath, "%s", iconPath.c_str());
+    std::snprintf(e.command, sizeof e.command, "c%d", slot);
+    e.icon = LoadSlotIcon(e.iconPath, 0);
+}
+
+} // namespace
+
+int main() {
+    programInstance = GetModuleHandleA(NULL);
+    InstallWin32Platform();
+    LoadSettings();
+    std::strcpy(Settings.WINR, "0");
+    std::strcpy(Settings.ShortCut, "0");
+    std::strcpy(Settings.DSPBMP, "0");
+    Settings.IconCountColumn = 10;
+    Settings.IconCountRow = 7;
+    Settings.PageCount = 5;
+    Settings.NowPage = 1;
+    Settings.WindowRect = Rect{100, 100, 100, 100};
+    HWND window = CreateMainWindow();
+    if (window == NULL)
+        return 1;
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string notepad = std::string(system) + "\\notepad.exe";
+    const std::string shell32 = std::string(system) + "\\shell32.dll";
+    const int oneIcon = 1, library = 2;
+    Occupy(oneIcon, notepad);
+    Occupy(library, shell32);
+    const int notepadIcons = CountIcons(notepad.c_str()), shell32Icons = CountIcons(shell32.c_str());
+    SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, NULL, GetCurrentThreadId());
+    SetWindowsHookExA(WH_CALLWNDPROC, SentMessageHook, NULL, GetCurrentThreadId());
+    Idle(1000); // the first paint and the idle work after it
+
+    // Warm-up: the first dialog loads the common controls' classes and the dialog's font.
+    OpenDialog(window, oneIcon);
+    OpenDialog(window, library);
+    std::vector<double> one, many;
+    for (int round = 0; round < 9; round++) {
+        const double a = OpenDialog(window, oneIcon), b = OpenDialog(window, library);
+        if (a >= 0)
+            one.push_back(a);
+        if (b >= 0)
+            many.push_back(b);
+    }
+    const double oneMs = Median(one), manyMs = Median(many);
+    std::printf("ROW|registration dialog, menu command to painted, icon file of %d icon (notepad.exe)|%.1f|ms|-\n",
+                notepadIcons, oneMs);
+    std::printf("ROW|the same, icon file of %d icons (shell32.dll)|%.1f|ms|-\n", shell32Icons, manyMs);
+    std::printf("ROW|the same, %d icons against %d (%.1f / %.1f ms)|%.2f|x 1 icon|<=1.5\n", shell32Icons, notepadIcons,
+                manyMs, oneMs, oneMs > 0 && manyMs > 0 ? manyMs / oneMs : -1.0);
+    ClearSlot(oneIcon);
+    ClearSlot(library);
+    DestroyWindow(window);
+    return 0;
+}
