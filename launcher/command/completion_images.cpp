@@ -37,11 +37,12 @@ void StopWarming() {
     warmTimer = 0;
 }
 
-// One tick of the warm-up: images and text widths for the slots an alias can match, until the tick's
-// time is up.
+// One tick of the warm-up: the list's order, then images and text widths for the slots an alias can
+// match, until the tick's time is up.
 void CALLBACK WarmTick(HWND, UINT, UINT_PTR, DWORD) {
     const int slots = BoardSlotCount(Settings);
     const double end = Now() + kWarmMillisecondsPerTick;
+    DecideCompletionOrder();
     for (; warmSlot <= slots; warmSlot++) {
         const IconEntry& e = IconTable[warmSlot];
         if (e.icon == nullptr || e.command[0] == '\0')

@@ -18,8 +18,8 @@ bool ImagesKept();
 void ClearStaleImages();
 // The list view and its image list are gone: every image is forgotten and the warm-up stops.
 void ForgetCompletionImages();
-// Makes the images (and the list's text widths) of the aliases' icons in idle time, a few at each
-// tick of a timer, which comes only when no other message waits.
+// Makes the images (and the list's text widths and order) of the aliases' icons in idle time, a few
+// at each tick of a timer, which comes only when no other message waits.
 void StartWarmingImages();
 // Releases the latest image list unless a live list view still holds it.
 void ReleaseCompletionImages();

@@ -337,6 +337,8 @@ int MeasureAliasWidth(int slot) {
     return m.width;
 }
 
+void DecideCompletionOrder() { ComputedOrderHolds(listOwner); }
+
 LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:

@@ -26,5 +26,8 @@ void EndCompletion(bool hideList = true);
 void HideCompletionList();
 // The width the list view gives a slot's alias, measured once per text.
 int MeasureAliasWidth(int slot);
+// Decides how the list's items are ordered (completion_order.h), if not yet: in idle time, so the
+// first key need not.
+void DecideCompletionOrder();
 
 LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
