@@ -138,7 +138,10 @@ TEST_F(IconDialogTest, ChooserShowsEveryIconOfALibraryInOrderAndKeepsNoHandle) {
         HWND chooser = GetDlgItem(d, IDC_ICONCHOOSER);
         ASSERT_EQ(count, (int)SendMessageA(chooser, LVM_GETITEMCOUNT, 0, 0));
         HIMAGELIST shown = (HIMAGELIST)SendMessageA(chooser, LVM_GETIMAGELIST, LVSIL_NORMAL, 0);
+        // Each item as the list view draws it when scrolled to, before the idle time has made it.
         for (int i = 0; i < count; i++) {
+            SendMessageA(chooser, LVM_ENSUREVISIBLE, i, FALSE);
+            UpdateWindow(chooser);
             LVITEMA item = {};
             item.mask = LVIF_IMAGE;
             item.iItem = i;
