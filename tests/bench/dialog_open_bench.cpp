@@ -22,30 +22,45 @@ namespace {
 
 HWND dialog;
 bool dialogPainted;
-double shownAt; // when the dialog's loop first found nothing left to do after painting
+double shownAt; // when the dialog had nothing left to paint
 
 bool InDialog(HWND window) { return dialog != NULL && (window == dialog || IsChild(dialog, window)); }
 
-// Paints are retrieved from the queue, not sent: watched here.
+// Painted: nothing of the dialog is left to paint once a paint of it was seen. The dialog is shown
+// when its loop runs out of messages (WM_ENTERIDLE) or has only timers left, whose work (the images
+// of icons not yet drawn) a person does not wait for.
+void NoteIfShown() {
+    if (dialogPainted && shownAt < 0 && (GetQueueStatus(QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE) >> 16) == 0) {
+        shownAt = Now();
+        PostMessageA(dialog, WM_COMMAND, IDC_CANCEL, 0);
+    }
+}
+
+// Paints and timers are retrieved from the queue, not sent: watched here. The dialog is the first
+// "#32770" window a retrieved message belongs to. (A hook on sent messages would itself cost a trip to
+// wineserver for each of the many notifications a filling list view sends.)
 LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     const MSG* msg = (const MSG*)lParam;
+    if (code == HC_ACTION && dialog == NULL && msg->hwnd != NULL) {
+        HWND top = GetAncestor(msg->hwnd, GA_ROOT);
+        char cls[16] = "";
+        GetClassNameA(top, cls, sizeof cls);
+        if (std::strcmp(cls, "#32770") == 0)
+            dialog = top;
+    }
     if (code == HC_ACTION && msg->message == WM_PAINT && InDialog(msg->hwnd))
         dialogPainted = true;
+    if (code == HC_ACTION && msg->message == WM_TIMER && msg->hwnd == dialog)
+        NoteIfShown();
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
-// The dialog's loop sends WM_ENTERIDLE to its owner whenever its queue is empty: once right after
-// showing the dialog, and again only when every window of it has painted.
-LRESULT CALLBACK SentMessageHook(int code, WPARAM wParam, LPARAM lParam) {
-    const CWPSTRUCT* sent = (const CWPSTRUCT*)lParam;
-    if (code == HC_ACTION && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_DIALOGBOX) {
-        dialog = (HWND)sent->lParam;
-        if (dialogPainted && shownAt < 0) {
-            shownAt = Now();
-            PostMessageA(dialog, WM_COMMAND, IDC_CANCEL, 0);
-        }
-    }
-    return CallNextHookEx(NULL, code, wParam, lParam);
+// The dialog's loop sends WM_ENTERIDLE to its owner, the main window, whenever its queue is empty.
+WNDPROC mainProc;
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX)
+        NoteIfShown();
+    return CallWindowProcA(mainProc, window, message, wParam, lParam);
 }
 
 // Milliseconds from the menu command to the painted dialog; -1 when it never showed.
@@ -94,7 +109,7 @@ int main() {
     Occupy(library, shell32);
     const int notepadIcons = CountIcons(notepad.c_str()), shell32Icons = CountIcons(shell32.c_str());
     SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, NULL, GetCurrentThreadId());
-    SetWindowsHookExA(WH_CALLWNDPROC, SentMessageHook, NULL, GetCurrentThreadId());
+    mainProc = SubclassWindow(window, OwnerProc);
     Idle(1000); // the first paint and the idle work after it
 
     // Warm-up: the first dialog loads the common controls' classes and the dialog's font.
