@@ -16,6 +16,7 @@
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
+#include "tests/bench/bench_launcher.h"
 #include "tests/bench/bench_timing.h"
 
 namespace {
@@ -86,24 +87,10 @@ void Occupy(int slot, const std::string& iconPath) {
 } // namespace
 
 int main() {
-    programInstance = GetModuleHandleA(NULL);
-    InstallWin32Platform();
-    LoadSettings();
-    std::strcpy(Settings.WINR, "0");
-    std::strcpy(Settings.ShortCut, "0");
-    std::strcpy(Settings.DSPBMP, "0");
-    Settings.IconCountColumn = 10;
-    Settings.IconCountRow = 7;
-    Settings.PageCount = 5;
-    Settings.NowPage = 1;
-    Settings.WindowRect = Rect{100, 100, 100, 100};
-    HWND window = CreateMainWindow();
+    HWND window = CreateBenchLauncher();
     if (window == NULL)
         return 1;
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, sizeof system);
-    const std::string notepad = std::string(system) + "\\notepad.exe";
-    const std::string shell32 = std::string(system) + "\\shell32.dll";
+    const std::string notepad = SystemFile("notepad.exe"), shell32 = SystemFile("shell32.dll");
     const int oneIcon = 1, library = 2;
     Occupy(oneIcon, notepad);
     Occupy(library, shell32);

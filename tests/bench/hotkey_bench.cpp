@@ -13,26 +13,14 @@
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
 #include "launcher/shell/win32_platform.h"
+#include "tests/bench/bench_launcher.h"
 #include "tests/bench/bench_timing.h"
 
 int main() {
-    programInstance = GetModuleHandleA(NULL);
-    InstallWin32Platform();
-    LoadSettings();
-    std::strcpy(Settings.WINR, "0");
-    std::strcpy(Settings.ShortCut, "0");
-    std::strcpy(Settings.DSPBMP, "0");
-    Settings.IconCountColumn = 10;
-    Settings.IconCountRow = 7;
-    Settings.PageCount = 5;
-    Settings.NowPage = 1;
-    Settings.WindowRect = Rect{100, 100, 100, 100};
-    HWND window = CreateMainWindow();
+    HWND window = CreateBenchLauncher();
     if (window == NULL)
         return 1;
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, sizeof system);
-    const std::string shell32 = std::string(system) + "\\shell32.dll";
+    const std::string shell32 = SystemFile("shell32.dll");
     for (int slot = 1; slot <= 70; slot++) {
         IconTable[slot].icon = LoadSlotIcon(shell32.c_str(), slot);
         std::snprintf(IconTable[slot].command, sizeof IconTable[slot].command, "c%d", slot);

@@ -98,6 +98,24 @@ inline std::string PartialSettingsIni(const std::vector<IniEntry>& values) {
     return SettingsIniText("", values, false);
 }
 
+// The setting.ini most end-to-end tests start from: a 10 x 7 board of 5 pages at (100, 100), the
+// shell fallback on, no hot key, no takeover, no background, no frames; changes replace or add values.
+inline std::string QuietLauncherIni(const std::vector<IniEntry>& changes = {}) {
+    std::vector<IniEntry> values = {
+        {"CMDEXE", "1"},   {"WINR", "0"},         {"ShortCut", "0"},         {"DSPBMP", "0"},
+        {"ICONRECT", "0"}, {"IconCountRow", "7"}, {"IconCountColumn", "10"}, {"PageCount", "5"},
+        {"Left", "100"},   {"Top", "100"},        {"NowPage", "1"}};
+    for (const IniEntry& c : changes) {
+        bool replaced = false;
+        for (IniEntry& v : values)
+            if (v.key == c.key)
+                replaced = (v.value = c.value, true);
+        if (!replaced)
+            values.push_back(c);
+    }
+    return PartialSettingsIni(values);
+}
+
 // --- The board on the screen -------------------------------------------------------------------
 // The middle of a cell on the current page (column 0-based, row 1-based) of a launcher window whose
 // top-left corner is at (windowLeft, windowTop) on the screen.

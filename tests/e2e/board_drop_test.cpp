@@ -14,19 +14,7 @@ namespace {
 const int kLeft = 100;
 const int kTop = 100;
 
-std::string SettingsFile() {
-    return PartialSettingsIni({{"CMDEXE", "1"},
-                               {"WINR", "0"},
-                               {"ShortCut", "0"},
-                               {"DSPBMP", "0"},
-                               {"ICONRECT", "0"},
-                               {"IconCountRow", "7"},
-                               {"IconCountColumn", "10"},
-                               {"PageCount", "5"},
-                               {"Left", "100"},
-                               {"Top", "100"},
-                               {"NowPage", "1"}});
-}
+std::string SettingsFile() { return QuietLauncherIni(); }
 
 POINT Cell(int c, int r) { return CellCentre(kLeft, kTop, c, r); }
 

@@ -17,21 +17,11 @@ const int kLeft = 100;
 const int kTop = 100;
 
 std::string SettingsFile() {
-    std::vector<IniEntry> values = {{"CMDEXE", "1"},
-                                    {"WINR", "0"},
-                                    {"ShortCut", "0"},
-                                    {"DSPBMP", "0"},
-                                    {"ICONRECT", "0"},
-                                    {"IconCountRow", "7"},
-                                    {"IconCountColumn", "10"},
-                                    {"PageCount", "5"},
-                                    {"Left", std::to_string(kLeft)},
-                                    {"Top", std::to_string(kTop)},
-                                    {"NowPage", "1"}};
+    std::vector<IniEntry> titles;
     for (int n = 1; n <= 13; n++)
-        values.push_back(
+        titles.push_back(
             {"Title" + std::to_string(n), "Page" + std::to_string(n) + (n == 3 ? " has a longer title" : "")});
-    return PartialSettingsIni(values);
+    return QuietLauncherIni(titles);
 }
 
 // The icon's alias is its name.

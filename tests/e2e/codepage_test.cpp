@@ -19,19 +19,7 @@ const int kLeft = 100;
 const int kTop = 100;
 const std::string e = "\xE9"; // é in code page 1252
 
-std::string SettingsFile() {
-    return PartialSettingsIni({{"CMDEXE", "0"},
-                               {"WINR", "0"},
-                               {"ShortCut", "0"},
-                               {"DSPBMP", "0"},
-                               {"ICONRECT", "0"},
-                               {"IconCountRow", "7"},
-                               {"IconCountColumn", "10"},
-                               {"PageCount", "5"},
-                               {"Left", "100"},
-                               {"Top", "100"},
-                               {"NowPage", "1"}});
-}
+std::string SettingsFile() { return QuietLauncherIni({{"CMDEXE", "0"}}); }
 
 POINT Cell(int c, int r) { return CellCentre(kLeft, kTop, c, r); }
 
