@@ -68,9 +68,17 @@ void ApplyCommandBoxRegion(HWND box, int width) {
 
 } // namespace
 
-HFONT CreateCommandFont() {
-    return CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
+void GiveCommandFont(HWND window, HFONT& font, BOOL redraw) {
+    ReleaseCommandFont(font);
+    font = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
                        FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+    SendMessageA(window, WM_SETFONT, (WPARAM)font, redraw);
+}
+
+void ReleaseCommandFont(HFONT& font) {
+    if (font != NULL)
+        DeleteObject(font);
+    font = NULL;
 }
 
 HINSTANCE ProgramModule() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
@@ -79,16 +87,10 @@ LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
     case WM_CREATE:
         // The real creation message came before the subclassing; this one is sent afterwards.
-        if (commandBoxFont != NULL)
-            DeleteObject(commandBoxFont);
-        commandBoxFont = CreateCommandFont();
-        SendMessageA(box, WM_SETFONT, (WPARAM)commandBoxFont, TRUE);
+        GiveCommandFont(box, commandBoxFont, TRUE);
         return 0;
     case WM_DESTROY:
-        if (commandBoxFont != NULL) {
-            DeleteObject(commandBoxFont);
-            commandBoxFont = NULL;
-        }
+        ReleaseCommandFont(commandBoxFont);
         break;
     case WM_KILLFOCUS:
         HideCompletionList();

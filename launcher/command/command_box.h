@@ -12,7 +12,9 @@ void CreateCommandControls(HWND mainWindow);
 void PlaceCommandBox(HWND mainWindow);
 LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The font of the box and of its completion list.
-HFONT CreateCommandFont();
+// The font of the box and of its completion list: made anew into font (the window's own, released
+// at its WM_DESTROY by ReleaseCommandFont) and handed to the window.
+void GiveCommandFont(HWND window, HFONT& font, BOOL redraw);
+void ReleaseCommandFont(HFONT& font);
 // The module the controls are made from: the program's, or this module when none is set (tests).
 HINSTANCE ProgramModule();

@@ -342,16 +342,10 @@ void DecideCompletionOrder() { ComputedOrderHolds(listOwner); }
 LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        if (completionListFont != NULL)
-            DeleteObject(completionListFont);
-        completionListFont = CreateCommandFont();
-        SendMessageA(list, WM_SETFONT, (WPARAM)completionListFont, FALSE);
+        GiveCommandFont(list, completionListFont, FALSE);
         return 0;
     case WM_DESTROY:
-        if (completionListFont != NULL) {
-            DeleteObject(completionListFont);
-            completionListFont = NULL;
-        }
+        ReleaseCommandFont(completionListFont);
         ForgetCompletionImages();
         ForgetListMeasures();
         break;
