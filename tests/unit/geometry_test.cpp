@@ -27,4 +27,73 @@ TEST(WindowGeometry, CommandBoxIsCentredAtTheBottom) {
     EXPECT_EQ(RectWidth(r), 396);
 }
 
+// A paint draws a part of the board only when it touches one of the area's rectangles.
+TEST(PaintArea, WhatAPartialPaintDraws) {
+    const Rect cell = CellRect(2, 1); // (101, 35)-(134, 68)
+    const Rect swap[] = {CellRect(0, 1), CellRect(9, 7)};
+    const Rect one[] = {cell};
+    const Rect beside[] = {{134, 35, 167, 68}};
+    PaintArea twoCells = AreaOfRects(swap, 2);
+    struct Case {
+        const char* what;
+        PaintArea area;
+        Rect part;
+        bool touches;
+    } cases[] = {
+        {"the cell itself", AreaOfRects(one, 1), cell, true},
+        {"the next cell shares only an edge", AreaOfRects(beside, 1), cell, false},
+        {"a swap's first cell", twoCells, CellRect(0, 1), true},
+        {"a cell between the two: in the box, in neither rectangle", twoCells, CellRect(4, 4), false},
+        {"the grid's frame around both", twoCells, GridExtent(7, 10), true},
+        {"a page button beside the last cell", twoCells, PageButtonExtent(400, 5), false},
+        {"the title banner above the first cell", twoCells, TitleBannerRect(400, 90, 20), false},
+        {"the whole window", WholeWindowArea(Size{400, 301}), CommandBoxFrameExtent(400, 301, 10), true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AreaTouches(c.area, c.part), c.touches) << c.what;
+    EXPECT_EQ(twoCells.box.left, 35);
+    EXPECT_EQ(twoCells.box.bottom, 266);
+    // More rectangles than an area holds: the box alone.
+    Rect many[kMaxPaintRects + 1];
+    for (int i = 0; i <= kMaxPaintRects; i++)
+        many[i] = CellRect(i % 10, 1 + i / 10);
+    PaintArea boxed = AreaOfRects(many, kMaxPaintRects + 1);
+    EXPECT_EQ(boxed.count, 1);
+    EXPECT_TRUE(AreaTouches(boxed, CellRect(9, 2)));
+}
+
+TEST(PaintArea, PartsReachOfTheBorderPictureAndBanner) {
+    const Size w{400, 301};
+    const Rect corner[] = {{27, 27, 32, 32}}; // on the curve: 100 - 100 / sqrt(2) is about 29
+    const Rect middle[] = {{150, 120, 250, 200}};
+    const Rect edge[] = {{396, 150, 397, 151}};
+    EXPECT_TRUE(AreaTouchesOuterBorder(AreaOfRects(corner, 1), w));
+    EXPECT_FALSE(AreaTouchesOuterBorder(AreaOfRects(middle, 1), w));
+    EXPECT_TRUE(AreaTouchesOuterBorder(AreaOfRects(edge, 1), w));
+    // A 200 x 100 picture at 50 % x 200 % in a 400 x 301 window: 100 x 200 at (150, 50).
+    Rect placed = BackgroundRect(w, 200, 100, PictureFit{50, 200, 0, 0});
+    EXPECT_EQ(placed.left, 150);
+    EXPECT_EQ(placed.top, 50);
+    EXPECT_EQ(RectWidth(placed), 100);
+    EXPECT_EQ(RectHeight(placed), 200);
+    // Mirrored by a negative rate (x = 200 + 50 - 10, 100 wide, to the left): the extent still covers it.
+    Rect mirrored = BackgroundExtent(BackgroundRect(w, 200, 100, PictureFit{-50, 100, -10, 5}));
+    EXPECT_LE(mirrored.left, 140);
+    EXPECT_GE(mirrored.right, 240);
+    EXPECT_LE(mirrored.top, 105);
+    EXPECT_GE(mirrored.bottom, 205);
+    // The banner: 20 pixels either side of the centred text, from y 5 to 4 below it.
+    Rect banner = TitleBannerRect(400, 91, 20);
+    EXPECT_EQ(banner.left, 400 / 2 - 45 - 20);
+    EXPECT_EQ(banner.right, 400 / 2 - 45 + 91 + 20);
+    EXPECT_EQ(banner.top, 5);
+    EXPECT_EQ(banner.bottom, 32);
+    // A hover recolour repaints the disc inside the button's square.
+    Rect disc = PageButtonDiscRect(PageButtonRect(400, 2));
+    EXPECT_EQ(disc.left, 374);
+    EXPECT_EQ(disc.top, 111);
+    EXPECT_EQ(disc.right, 391);
+    EXPECT_EQ(disc.bottom, 128);
+}
+
 } // namespace
