@@ -360,7 +360,6 @@ TEST_F(BoardPaint, PartialPaintMatchesTheWholeBoardInsideItsArea) {
             }
         EXPECT_EQ(wrong, 0) << c.what;
     }
-    SetCursorPos(5, 5);
     DeleteFileA(bmp.c_str());
 }
 
