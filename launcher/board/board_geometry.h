@@ -75,7 +75,7 @@ bool AreaTouches(const PaintArea& area, const Rect& r);
 Rect PageButtonDiscRect(const Rect& button);
 
 // Where each part of the board can put pixels, its pen included, so that a paint leaves out the parts
-// outside its area. The background picture's rectangle is also where it is stretched to.
+// outside its area.
 Rect PageButtonExtent(int windowWidth, int page);
 Rect CommandBoxFrameExtent(int windowWidth, int windowHeight, int columns);
 Rect GridExtent(int rows, int columns);
