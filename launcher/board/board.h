@@ -12,9 +12,13 @@ extern BITMAP BackgroundInfo;
 
 void LoadBackground(HINSTANCE instance, const char* path);
 void FreeBackground();
-// Draws the whole board, size being the window's, into dc; WM_PAINT uses it through PaintBoard, and
-// tests call it to render the board. The window gives the cursor's position for the hovered page button.
+// Draws the whole board, size being the window's, into dc; tests call it to render the board. The
+// window gives the cursor's position for the hovered page button.
 void DrawBoard(HWND window, HDC dc, Size size);
+// Draws the part of the board in area: what touches its rectangles is drawn into one bitmap the size of
+// its box, copied to the box in dc (pixels of the box outside the rectangles are undefined unless dc
+// clips them, as a paint context does). WM_PAINT draws its update region through PaintBoard.
+void DrawBoardArea(HWND window, HDC dc, Size size, const PaintArea& area);
 void PaintBoard(HWND window);
 
 // The mouse handlers. OnMouseMove answers true when a page label replaced the command box's

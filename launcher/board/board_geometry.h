@@ -55,3 +55,40 @@ CellHit CellAt(int x, int y, int rows, int columns, int nowPage);
 PageButtonHit PageButtonAt(int x, int y, int windowWidth, int pageCount);
 // Page p's slots: first..last, n = rows x columns each.
 int FirstSlotOfPage(int page, int rows, int columns);
+
+// The part of the window one paint redraws: the update region's rectangles in client coordinates and
+// their bounding box. A region of more rectangles than the table holds is painted as its box.
+const int kMaxPaintRects = 32;
+struct PaintArea {
+    Rect box;
+    int count;
+    Rect rects[kMaxPaintRects];
+};
+PaintArea AreaOfRects(const Rect* rects, int count);
+PaintArea WholeWindowArea(Size window);
+// Rectangles are half-open: touching edges do not overlap.
+bool RectsOverlap(const Rect& a, const Rect& b);
+bool AreaTouches(const PaintArea& area, const Rect& r);
+
+// The rectangle a page button's hover colour is repainted through: the ellipse inside it that holds
+// the disc in the state colour.
+Rect PageButtonDiscRect(const Rect& button);
+
+// Where each part of the board can put pixels, its pen included, so that a paint leaves out the parts
+// outside its area.
+Rect PageButtonExtent(int windowWidth, int page);
+Rect CommandBoxFrameExtent(int windowWidth, int windowHeight, int columns);
+Rect GridExtent(int rows, int columns);
+// The title banner's rounded rectangle around a text textWidth x textHeight, centred; the text stands
+// 20 pixels inside its left edge, at y = 8.
+Rect TitleBannerRect(int windowWidth, int textWidth, int textHeight);
+// The outer border's 3-pixel rounded outline keeps to the window's edges and its four corners.
+bool AreaTouchesOuterBorder(const PaintArea& area, Size window);
+struct PictureFit {
+    int rateX, rateY;     // percent
+    int offsetX, offsetY; // pixels from the centred place
+};
+// Where the picture is stretched to; a negative rate mirrors it, and the rectangle then runs backwards.
+Rect BackgroundRect(Size window, int pictureWidth, int pictureHeight, const PictureFit& fit);
+// The pixels the stretch can cover, mirrored or not.
+Rect BackgroundExtent(const Rect& placed);

@@ -22,8 +22,9 @@ POINT CursorInClient(HWND window) {
 void SetCursorResource(int id) { SetCursor(LoadCursorA(programInstance, MAKEINTRESOURCEA(id))); }
 
 // Repaints a page button's disc so it takes or loses the hover colour.
-void InvalidateButton(HWND window, const Rect& r) {
-    HRGN region = CreateEllipticRgn(r.left + 4, r.top + 4, r.right, r.bottom);
+void InvalidateButton(HWND window, const Rect& button) {
+    Rect r = PageButtonDiscRect(button);
+    HRGN region = CreateEllipticRgn(r.left, r.top, r.right, r.bottom);
     InvalidateRgn(window, region, TRUE);
     DeleteObject(region);
 }

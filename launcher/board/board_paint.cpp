@@ -9,7 +9,6 @@ BITMAP BackgroundInfo;
 
 namespace {
 
-const int kPaintBitmapSize = 1000;
 const int kFaceCorner = 200;
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBorder = RGB(150, 200, 200);
@@ -34,6 +33,44 @@ void DrawDisc(HDC dc, int style, int width, COLORREF colour, int l, int t, int r
     DeleteObject(pen);
 }
 
+// The area's rectangles in the memory context's own pixels, as its clip region.
+void ClipToArea(HDC dc, const PaintArea& area) {
+    struct {
+        RGNDATAHEADER header;
+        RECT rects[kMaxPaintRects];
+    } data;
+    data.header = RGNDATAHEADER{sizeof(RGNDATAHEADER), RDH_RECTANGLES, (DWORD)area.count, 0,
+                                RECT{0, 0, RectWidth(area.box), RectHeight(area.box)}};
+    for (int i = 0; i < area.count; i++) {
+        const Rect& r = area.rects[i];
+        data.rects[i] =
+            RECT{r.left - area.box.left, r.top - area.box.top, r.right - area.box.left, r.bottom - area.box.top};
+    }
+    HRGN region = ExtCreateRegion(NULL, sizeof(RGNDATAHEADER) + area.count * sizeof(RECT), (RGNDATA*)&data);
+    SelectClipRgn(dc, region); // the context keeps a copy
+    DeleteObject(region);
+}
+
+// A window's update region as a paint area; count 0 when it has more rectangles than an area holds
+// (GetRegionData then fails).
+PaintArea UpdateArea(HWND window) {
+    struct {
+        RGNDATAHEADER header;
+        RECT rects[kMaxPaintRects];
+    } data;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(window, region, FALSE);
+    DWORD read = GetRegionData(region, sizeof data, (RGNDATA*)&data);
+    DeleteObject(region);
+    if (read == 0)
+        return PaintArea{};
+    Rect rects[kMaxPaintRects];
+    int count = (int)data.header.nCount;
+    for (int i = 0; i < count; i++)
+        rects[i] = ToRect(data.rects[i]);
+    return AreaOfRects(rects, count);
+}
+
 void DrawFace(HDC dc, Size w) {
     HBRUSH brush = CreateSolidBrush(kWhite);
     HGDIOBJ old = SelectObject(dc, brush);
@@ -42,40 +79,52 @@ void DrawFace(HDC dc, Size w) {
     DeleteObject(brush);
 }
 
-void DrawBackground(HDC dc, Size w) {
+Rect PlacedBackground(Size w) {
+    PictureFit fit{Settings.BitMapRateX, Settings.BitMapRateY, Settings.BitMapPosCompensationLeft,
+                   Settings.BitMapPosCompensationTop};
+    return BackgroundRect(w, BackgroundInfo.bmWidth, BackgroundInfo.bmHeight, fit);
+}
+
+void DrawBackground(HDC dc, Size w, const PaintArea& area) {
     // After a failed reload the description still holds the old size; without a bitmap draw nothing.
     if (!FlagOn(Settings.DSPBMP) || BackgroundBitmap == NULL)
         return;
-    int bw = BackgroundInfo.bmWidth;
-    int bh = BackgroundInfo.bmHeight;
-    int sw = bw * Settings.BitMapRateX / 100;
-    int sh = bh * Settings.BitMapRateY / 100;
-    int x = w.width / 2 - sw / 2 + Settings.BitMapPosCompensationLeft;
-    int y = w.height / 2 - sh / 2 + Settings.BitMapPosCompensationTop;
+    Rect r = PlacedBackground(w);
+    if (!AreaTouches(area, BackgroundExtent(r)))
+        return;
     HDC source = CreateCompatibleDC(NULL);
     HGDIOBJ old = SelectObject(source, BackgroundBitmap);
     int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, x, y, sw, sh, source, 0, 0, bw, bh, SRCCOPY);
+    StretchBlt(dc, r.left, r.top, RectWidth(r), RectHeight(r), source, 0, 0, BackgroundInfo.bmWidth,
+               BackgroundInfo.bmHeight, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
     SelectObject(source, old);
     DeleteDC(source);
 }
 
-void DrawBorder(HDC dc, Size w) {
+void DrawBorder(HDC dc, Size w, const PaintArea& area) {
+    bool outline = AreaTouchesOuterBorder(area, w);
+    bool frame = AreaTouches(area, CommandBoxFrameExtent(w.width, w.height, Settings.IconCountColumn));
+    if (!outline && !frame)
+        return;
     HPEN pen = CreatePen(PS_SOLID, 3, kBorder);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, 0, 0, w.width - 1, w.height - 1, kFaceCorner, kFaceCorner);
+    if (outline)
+        RoundRect(dc, 0, 0, w.width - 1, w.height - 1, kFaceCorner, kFaceCorner);
     Rect box = CommandBoxFrameRect(w.width, w.height, Settings.IconCountColumn);
-    RoundRect(dc, box.left, box.top, box.right, box.bottom, CommandBoxCorner, CommandBoxCorner);
+    if (frame)
+        RoundRect(dc, box.left, box.top, box.right, box.bottom, CommandBoxCorner, CommandBoxCorner);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(pen);
 }
 
-void DrawPageButtons(HWND window, HDC dc, Size w) {
+void DrawPageButtons(HWND window, HDC dc, Size w, const PaintArea& area) {
     PageButtonHit hover = HitTestPageButton(window, w.width);
     for (int p = 1; p <= Settings.PageCount && p <= kMaxPages; p++) {
+        if (!AreaTouches(area, PageButtonExtent(w.width, p)))
+            continue;
         COLORREF colour = p == Settings.NowPage ? kCurrentPage : p == hover.page ? kHoveredPage : kOtherPage;
         Rect s = PageButtonRect(w.width, p);
         DrawDisc(dc, PS_SOLID, 3, kHalo, s.left + 1, s.top + 1, s.right, s.bottom);
@@ -86,7 +135,7 @@ void DrawPageButtons(HWND window, HDC dc, Size w) {
     }
 }
 
-void DrawIcons(HDC dc) {
+void DrawIcons(HDC dc, const PaintArea& area) {
     int rows = Settings.IconCountRow;
     int columns = Settings.IconCountColumn;
     for (int r = 1; r <= rows; r++) {
@@ -95,16 +144,18 @@ void DrawIcons(HDC dc) {
             if (slot < 1 || slot > kSlotCount || IconTable[slot].icon == 0)
                 continue;
             Rect cell = CellRect(c, r);
+            if (!AreaTouches(area, cell))
+                continue;
             DrawIcon(dc, cell.left, cell.top, (HICON)IconTable[slot].icon);
         }
     }
 }
 
-void DrawGrid(HDC dc) {
-    if (!FlagOn(Settings.ICONRECT))
-        return;
+void DrawGrid(HDC dc, const PaintArea& area) {
     int columns = Settings.IconCountColumn;
     int rows = Settings.IconCountRow;
+    if (!FlagOn(Settings.ICONRECT) || !AreaTouches(area, GridExtent(rows, columns)))
+        return;
     Rect f = GridFrameRect(rows, columns);
     HPEN pen = CreatePen(PS_DOT, 1, kBlack);
     HGDIOBJ old = SelectObject(dc, pen);
@@ -125,7 +176,7 @@ void DrawGrid(HDC dc) {
     DeleteObject(pen);
 }
 
-void DrawTitle(HDC dc, Size w) {
+void DrawTitle(HDC dc, Size w, const PaintArea& area) {
     int page = Settings.NowPage;
     if (page < 1 || page > kMaxPages)
         return;
@@ -137,16 +188,24 @@ void DrawTitle(HDC dc, Size w) {
     HFONT font = CreateFontW(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ 明朝");
     HGDIOBJ oldFont = SelectObject(dc, font);
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColour = SetTextColor(dc, kTitle);
     SIZE extent = {0, 0};
     GetTextExtentPoint32W(dc, title, length, &extent);
-    int x = w.width / 2 - extent.cx / 2;
+    Rect banner = TitleBannerRect(w.width, extent.cx, extent.cy);
+    // The banner holds the text; its 2-pixel pen reaches a pixel outside.
+    Rect reach{banner.left - 2, banner.top - 2, banner.right + 2, banner.bottom + 2};
+    if (!AreaTouches(area, reach)) {
+        SelectObject(dc, oldFont);
+        DeleteObject(font);
+        return;
+    }
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColour = SetTextColor(dc, kTitle);
+    int x = banner.left + 20;
     HPEN pen = CreatePen(PS_SOLID, 2, kTitle);
     HBRUSH brush = CreateSolidBrush(kBanner);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
-    RoundRect(dc, x - 20, 5, x + extent.cx + 20, extent.cy + 12, 30, 30);
+    RoundRect(dc, banner.left, banner.top, banner.right, banner.bottom, 30, 30);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(brush);
@@ -174,26 +233,41 @@ void FreeBackground() {
     BackgroundBitmap = NULL;
 }
 
-void DrawBoard(HWND window, HDC target, Size w) {
+void DrawBoard(HWND window, HDC target, Size w) { DrawBoardArea(window, target, w, WholeWindowArea(w)); }
+
+void DrawBoardArea(HWND window, HDC target, Size w, const PaintArea& area) {
+    const Rect& box = area.box;
+    if (RectWidth(box) <= 0 || RectHeight(box) <= 0)
+        return;
     HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, kPaintBitmapSize, kPaintBitmapSize);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, RectWidth(box), RectHeight(box));
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    // The bitmap holds only the box; the origin keeps every step in window coordinates, and the clip
+    // keeps the fills to the area's rectangles.
+    SetViewportOrgEx(dc, -box.left, -box.top, NULL);
+    ClipToArea(dc, area);
     DrawFace(dc, w);
-    DrawBackground(dc, w);
-    DrawBorder(dc, w);
-    DrawPageButtons(window, dc, w);
-    DrawIcons(dc);
-    DrawGrid(dc);
-    DrawTitle(dc, w);
-    BitBlt(target, 0, 0, kPaintBitmapSize, kPaintBitmapSize, dc, 0, 0, SRCCOPY);
+    DrawBackground(dc, w, area);
+    DrawBorder(dc, w, area);
+    DrawPageButtons(window, dc, w, area);
+    DrawIcons(dc, area);
+    DrawGrid(dc, area);
+    DrawTitle(dc, w, area);
+    BitBlt(target, box.left, box.top, RectWidth(box), RectHeight(box), dc, box.left, box.top, SRCCOPY);
     SelectObject(dc, oldBitmap);
     DeleteObject(bitmap);
     DeleteDC(dc);
 }
 
 void PaintBoard(HWND window) {
+    // The update region's rectangles, read before BeginPaint validates it.
+    PaintArea area = UpdateArea(window);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    DrawBoard(window, dc, WindowSize(window));
+    if (area.count == 0) {
+        Rect box = ToRect(ps.rcPaint);
+        area = AreaOfRects(&box, 1);
+    }
+    DrawBoardArea(window, dc, WindowSize(window), area);
     EndPaint(window, &ps);
 }

@@ -53,8 +53,8 @@ std::string TempFile(const char* name) {
     return path;
 }
 
-// A 24-bit bottom-up BMP of one colour.
-void WriteBitmapFile(const std::string& path, int w, int h, COLORREF colour) {
+// A 24-bit bottom-up BMP of one colour, or (gradient) of a colour for each pixel.
+void WriteBitmapFile(const std::string& path, int w, int h, COLORREF colour, bool gradient = false) {
     int stride = (w * 3 + 3) & ~3;
     BITMAPFILEHEADER fh = {};
     BITMAPINFOHEADER ih = {};
@@ -69,9 +69,10 @@ void WriteBitmapFile(const std::string& path, int w, int h, COLORREF colour) {
     std::string pixels(stride * h, '\0');
     for (int y = 0; y < h; y++)
         for (int x = 0; x < w; x++) {
-            pixels[y * stride + x * 3] = (char)GetBValue(colour);
-            pixels[y * stride + x * 3 + 1] = (char)GetGValue(colour);
-            pixels[y * stride + x * 3 + 2] = (char)GetRValue(colour);
+            COLORREF c = gradient ? RGB(x * 5, y * 7, x ^ y) : colour;
+            pixels[y * stride + x * 3] = (char)GetBValue(c);
+            pixels[y * stride + x * 3 + 1] = (char)GetGValue(c);
+            pixels[y * stride + x * 3 + 2] = (char)GetRValue(c);
         }
     FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(&fh, sizeof fh, 1, f);
@@ -289,6 +290,77 @@ TEST_F(BoardPaint, PrintClientRendersTheSameBoard) {
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(NULL, screen);
+}
+
+// The board drawn whole (area null) or in part into a window-sized picture filled with magenta first.
+std::vector<DWORD> BoardPixels(HWND window, const PaintArea* area) {
+    HDC screen = GetDC(NULL);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH sentinel = CreateSolidBrush(RGB(255, 0, 255));
+    RECT all = {0, 0, kWidth, kHeight};
+    FillRect(dc, &all, sentinel);
+    DeleteObject(sentinel);
+    if (area != nullptr)
+        DrawBoardArea(window, dc, WindowSize(window), *area);
+    else
+        DrawBoard(window, dc, WindowSize(window));
+    SelectObject(dc, old);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(kWidth * kHeight);
+    GetDIBits(dc, bitmap, 0, kHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(NULL, screen);
+    return pixels;
+}
+
+// A paint of part of the board puts exactly the whole paint's pixels in its rectangles, nothing outside
+// its box: the stretched picture, the rounded border, the dotted grid, the buttons, banner and frame.
+TEST_F(BoardPaint, PartialPaintMatchesTheWholeBoardInsideItsArea) {
+    std::string bmp = TempFile("gradient.bmp");
+    WriteBitmapFile(bmp, 200, 100, 0, /*gradient=*/true);
+    std::strcpy(Settings.DSPBMP, "1");
+    Settings.BitMapRateX = 130; // 260 x 90 at (63, 110)
+    Settings.BitMapRateY = 90;
+    Settings.BitMapPosCompensationLeft = -7;
+    Settings.BitMapPosCompensationTop = 5;
+    LoadBackground(programInstance, bmp.c_str());
+    std::strcpy(Settings.Title[2], "Board title");
+    for (int slot : {71, 72, 80, 81, 92, 95, 131, 140})
+        IconTable[slot].icon = SolidIcon(kIconColour + slot);
+    SetCursorPos(kLeft + 380, kTop + 74 + 33 * 3 + 10); // page 4's button shows the hover colour
+    std::vector<DWORD> whole = BoardPixels(window, nullptr);
+    const struct {
+        const char* what;
+        std::vector<Rect> rects;
+    } cases[] = {
+        {"a cell", {CellRect(1, 1)}},
+        {"page 4's disc", {PageButtonDiscRect(PageButtonRect(kWidth, 4))}},
+        {"across cells, icons and grid lines", {{50, 47, 133, 99}}},
+        {"the banner's end", {{120, 0, 170, 40}}},
+        {"the top-left corner", {{0, 0, 70, 70}}},
+        {"the command box's frame and the bottom border", {{70, 262, 140, 301}}},
+        {"the picture's left edge and a cut icon", {{55, 100, 80, 130}}},
+        {"two cells apart", {CellRect(0, 1), CellRect(9, 7)}},
+    };
+    for (const auto& c : cases) {
+        PaintArea area = AreaOfRects(c.rects.data(), (int)c.rects.size());
+        std::vector<DWORD> part = BoardPixels(window, &area);
+        int wrong = 0;
+        for (int y = 0; y < kHeight; y++)
+            for (int x = 0; x < kWidth; x++) {
+                Rect pixel{x, y, x + 1, y + 1};
+                DWORD expected = AreaTouches(area, pixel)         ? whole[y * kWidth + x]
+                                 : !RectsOverlap(area.box, pixel) ? 0xFF00FF
+                                                                  : part[y * kWidth + x];
+                wrong += part[y * kWidth + x] != expected;
+            }
+        EXPECT_EQ(wrong, 0) << c.what;
+    }
+    DeleteFileA(bmp.c_str());
 }
 
 // The pixels window draws into a 100 x 25 memory picture through draw.
