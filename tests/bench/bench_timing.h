@@ -124,12 +124,16 @@ template <typename Act> double UntilPainted(Act act, UINT message = 0, int paint
     return std::max(returned, LastPaintEnd()) - start;
 }
 
-// "n/a" rows for figures that could not be taken (e.g. an operation the product lacks).
-inline void PrintRow(const std::string& label, const std::vector<double>& times, const char* target) {
+// A row of the median of the rounds that gave a figure (-1: none), saying how many did not; "n/a"
+// when none did.
+inline void PrintRow(std::string label, const std::vector<double>& times, const char* target) {
     std::vector<double> valid;
     for (double t : times)
         if (t >= 0)
             valid.push_back(t);
+    if (valid.size() < times.size())
+        label += " (" + std::to_string(times.size() - valid.size()) + " of " + std::to_string(times.size()) +
+                 " rounds gave no figure)";
     if (valid.empty())
         std::printf("ROW|%s|n/a|ms|%s\n", label.c_str(), target);
     else
