@@ -55,7 +55,8 @@ double HotKey() {
 void HoverAndSwitch(int page, std::vector<double>& hover, std::vector<double>& switches) {
     Settle(Margin());
     hover.push_back(UntilPainted([&] { MoveTo(PagePoint(page)); }, WM_MOUSEMOVE));
-    switches.push_back(UntilPainted([] { Mouse(MOUSEEVENTF_LEFTDOWN); }, WM_LBUTTONDOWN));
+    const double took = UntilPainted([] { Mouse(MOUSEEVENTF_LEFTDOWN); }, WM_LBUTTONDOWN);
+    switches.push_back(Settings.NowPage == page ? took : -1); // no switch, no figure
     Mouse(MOUSEEVENTF_LEFTUP);
     SettledAfter(WM_LBUTTONUP);
 }
