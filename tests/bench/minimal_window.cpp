@@ -1,7 +1,9 @@
-// The reference for start-up timing: a bare window of the launcher's size that paints one colour and,
-// like the launcher, adds a tray icon before it shows itself.
+// The reference for start-up timing: a bare window of the launcher's size ("minimal_window WIDTH
+// HEIGHT") that paints one colour and, like the launcher, adds a tray icon before it shows itself.
 #include <windows.h>
 #include <shellapi.h>
+
+#include <cstdio>
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_PAINT) {
@@ -28,14 +30,16 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, m, wp, lp);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    int width = 400, height = 301;
+    std::sscanf(commandLine, "%d %d", &width, &height);
     WNDCLASSA wc = {};
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;
     wc.lpszClassName = "ZeltMinimal";
     RegisterClassA(&wc);
-    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "ZeltMinimal", "minimal", WS_POPUP, 0, 0, 400, 301, NULL, NULL, instance,
-                             NULL);
+    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "ZeltMinimal", "minimal", WS_POPUP, 0, 0, width, height, NULL, NULL,
+                             instance, NULL);
     NOTIFYICONDATAW tray = {};
     tray.cbSize = NOTIFYICONDATAW_V1_SIZE;
     tray.hWnd = w;
