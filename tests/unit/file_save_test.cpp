@@ -80,23 +80,17 @@ TEST(SaveFile, StepsAndFallBacks) {
     InstallPlatform(nullptr);
 }
 
-// A hidden (2) file stays hidden: its copy becomes so before it takes the name; written in place, it
-// is plain only while written.
+// A hidden (2) file stays so: the copy before it takes the name; in place, plain only while written.
 TEST(SaveFile, AHiddenFileStaysHiddenOnEitherRoad) {
-    const struct {
-        bool copyRefused;
-        const char* log;
-    } cases[] = {
-        {false, "remove f.new|create f.new|write f.new|attributes f.new=2|replace f.new>f"},
-        {true, "remove f.new|create f.new|attributes f=0|write f|attributes f=2"},
-    };
-    for (const auto& c : cases) {
+    const char* logs[] = {"remove f.new|create f.new|write f.new|attributes f.new=2|replace f.new>f",
+                          "remove f.new|create f.new|attributes f=0|write f|attributes f=2"};
+    for (int inPlace = 0; inPlace < 2; inPlace++) {
         Recorder r;
         r.kept = 2;
-        r.refuse.create = c.copyRefused;
+        r.refuse.create = inPlace == 1;
         InstallPlatform(&r);
         EXPECT_TRUE(SaveFile("f", r));
-        EXPECT_EQ(r.log, c.log);
+        EXPECT_EQ(r.log, logs[inPlace]);
     }
     InstallPlatform(nullptr);
 }

@@ -1,16 +1,10 @@
-// Where the main window opens: its saved place while any of it is on a monitor, else whole on the
-// nearest.
+// Where the main window opens: its saved place while any of it is on a monitor, else the nearest.
 #include <gtest/gtest.h>
 
 #include "launcher/shell/window_place.h"
 
 namespace {
 
-bool operator==(const Rect& a, const Rect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-// The default window, 400 x 301, at (x, y).
 Rect At(int x, int y) { return Rect{x, y, x + 400, y + 301}; }
 
 TEST(PlaceOnScreen, KeepsAVisibleWindowAndBringsALostOneWholeOntoTheNearestMonitor) {
@@ -22,21 +16,27 @@ TEST(PlaceOnScreen, KeepsAVisibleWindowAndBringsALostOneWholeOntoTheNearestMonit
         const char* name;
         const Monitor* monitors;
         int count;
-        Rect saved, placed;
+        Rect saved;
+        Point placed;
     } cases[] = {
-        {"on a monitor", two, 2, At(100, 100), At(100, 100)},
-        {"Left=-128: partly on", two, 2, At(-128, 0), At(-128, 0)},
-        {"one pixel on", two, 2, At(-399, 1079), At(-399, 1079)},
-        {"only touching the edge", two, 2, At(-400, 0), At(0, 0)},
-        {"beyond the right one", two, 2, At(6000, 100), At(4600, 100)},
-        {"below the first, into its work area", two, 2, At(100, 1500), At(100, 739)},
+        {"on a monitor", two, 2, At(100, 100), {100, 100}},
+        {"Left=-128: partly on", two, 2, At(-128, 0), {-128, 0}},
+        {"one pixel on", two, 2, At(-399, 1079), {-399, 1079}},
+        {"only touching the edge", two, 2, At(-400, 0), {0, 0}},
+        {"below the first, into its work area", two, 2, At(100, 1500), {100, 739}},
         // Nearer the tall monitor's edge, though nearer the first one's centre.
-        {"above the first, beside the tall one", two, 2, At(1400, -2000), At(1920, -2000)},
-        {"larger than the work area", small, 1, At(1000, 1000), At(0, 0)},
-        {"no monitors known", small, 0, At(9000, 9000), At(9000, 9000)},
+        {"above the first, beside the tall one", two, 2, At(1400, -2000), {1920, -2000}},
+        {"beyond the tall one", two, 2, At(6000, 100), {4600, 100}},
+        {"larger than the work area", small, 1, At(1000, 1000), {0, 0}},
+        {"no monitors known", small, 0, At(9000, 9000), {9000, 9000}},
     };
-    for (const auto& c : cases)
-        EXPECT_TRUE(PlaceOnScreen(c.saved, c.monitors, c.count) == c.placed) << c.name;
+    for (const auto& c : cases) {
+        const Rect placed = PlaceOnScreen(c.saved, c.monitors, c.count);
+        EXPECT_EQ(placed.left, c.placed.x) << c.name;
+        EXPECT_EQ(placed.top, c.placed.y) << c.name;
+        EXPECT_EQ(RectWidth(placed), 400) << c.name;
+        EXPECT_EQ(RectHeight(placed), 301) << c.name;
+    }
 }
 
 } // namespace

@@ -410,7 +410,6 @@ void OwnOrder(const char* const* texts, int count, int* order) {
     for (int i = 0; i < count; i++) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = i;
         item.pszText = const_cast<char*>(texts[i]);
         item.lParam = i;
         SendMessageA(list, LVM_INSERTITEMA, 0, (LPARAM)&item);
@@ -425,9 +424,8 @@ void OwnOrder(const char* const* texts, int count, int* order) {
     DestroyWindow(list);
 }
 
-// The check that picks the road tells the list view's own order from a wrong one. Whether the sort
-// keys agree is the platform's answer: Wine's list view compares as they do, and where Windows'
-// does not, the list view sorts the items itself.
+// The check tells the list view's own order from a wrong one. Whether the sort keys agree is the
+// platform's answer (Wine's yes; where Windows' is no, the list view sorts the items itself).
 TEST_F(CommandBoxTest, TheOrderCheckTellsTheListViewsOrderFromAWrongOne) {
     EXPECT_TRUE(OrderAgreesWithListView(main, OwnOrder));
     EXPECT_FALSE(OrderAgreesWithListView(main, ByteOrder));

@@ -63,51 +63,43 @@ TEST(StartUp, TheTrayIconIsThereWhenTheWindowFirstShows) {
     DestroyWindow(CompletionList);
 }
 
-HWND StartMainWindow(int left, int top) {
-    programInstance = GetModuleHandleA(NULL);
-    LoadSettingsFrom("", "C:\\");
-    std::strcpy(Settings.ShortCut, "0");
-    Settings.WindowRect.left = left;
-    Settings.WindowRect.top = top;
-    return CreateMainWindow();
-}
-
-void EndMainWindow(HWND window) {
-    DestroyWindow(window);
-    DestroyWindow(HoverLabel);
-    DestroyWindow(CompletionList);
-}
-
-// What Windows does when Explorer restarts: the new taskbar holds none of the old one's icons and
-// sends "TaskbarCreated" to every top-level window.
-TEST(StartUp, TheTrayIconComesBackWithARestartedTaskbar) {
+// A main window of the default settings at (left, top), without the hook; closed with the test.
+struct MainWindowAt {
     NoHook platform;
-    InstallPlatform(&platform);
-    HWND window = StartMainWindow(0, 0);
-    ASSERT_NE(window, (HWND)NULL);
+    HWND window;
+    MainWindowAt(int left, int top) {
+        InstallPlatform(&platform);
+        programInstance = GetModuleHandleA(NULL);
+        LoadSettingsFrom("", "C:\\");
+        std::strcpy(Settings.ShortCut, "0");
+        Settings.WindowRect.left = left;
+        Settings.WindowRect.top = top;
+        window = CreateMainWindow();
+    }
+    ~MainWindowAt() {
+        DestroyWindow(window);
+        DestroyWindow(HoverLabel);
+        DestroyWindow(CompletionList);
+    }
+};
+
+// Explorer restarted: the new taskbar holds none of the old one's icons and says "TaskbarCreated".
+TEST(StartUp, TheTrayIconComesBackWithARestartedTaskbar) {
+    MainWindowAt main(0, 0);
     NOTIFYICONDATAW data = {};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = window;
-    data.uID = 0;
+    data.hWnd = main.window;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
-    ASSERT_FALSE(TrayIconExists(window));
-    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(TrayIconExists(window));
-    EndMainWindow(window);
+    ASSERT_FALSE(TrayIconExists(main.window));
+    SendMessageA(main.window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconExists(main.window));
 }
 
-// A place saved on a monitor that is gone: the window opens whole on the one there is.
+// Saved on a monitor that is gone: the window opens whole on the one there is.
 TEST(StartUp, AWindowSavedOffEveryMonitorOpensOnOne) {
-    NoHook platform;
-    InstallPlatform(&platform);
-    HWND window = StartMainWindow(-5000, 100);
-    ASSERT_NE(window, (HWND)NULL);
-    RECT r;
-    GetWindowRect(window, &r);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 100);
-    EXPECT_EQ(r.right - r.left, 400);
-    EndMainWindow(window);
+    MainWindowAt main(-5000, 100);
+    EXPECT_EQ(Settings.WindowRect.left, 0); // as the window stands, and will be saved
+    EXPECT_EQ(Settings.WindowRect.top, 100);
 }
 
 std::string VersionValue(const std::vector<char>& info, const char* name) {
