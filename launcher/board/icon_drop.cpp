@@ -13,8 +13,12 @@ void MakeCommandUnique(const IconEntry* table, int slotCount, char* command, int
             while (run > 0 && command[run - 1] == '&')
                 run--;
             int start = -1; // start of the character that ends at run
-            for (int i = 0; i < run; i += IsLeadByte((unsigned char)command[i]) && i + 1 < run ? 2 : 1)
+            for (int i = 0, width = 1; i < run; i += width) {
                 start = i;
+                width = CharacterSize(command + i);
+                if (width < 1 || i + width > run)
+                    width = 1;
+            }
             if (start < 0)
                 return; // nothing but "&": no room left to make it unique
             std::memmove(command + start, command + run, length - run + 1);

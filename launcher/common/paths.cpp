@@ -26,9 +26,10 @@ PathParts SplitPath(const char* path) {
     parts.directoryEnd = parts.driveEnd;
     int lastDot = -1;
     for (int i = parts.driveEnd; i < length; i++) {
-        unsigned char c = (unsigned char)path[i];
-        if (IsLeadByte(c) && i + 1 < length) {
-            i++;
+        const unsigned char c = (unsigned char)path[i];
+        const int width = CharacterSize(path + i);
+        if (width > 1) {
+            i += width - 1;
             continue;
         }
         if (c == '\\' || c == '/') {
@@ -87,8 +88,9 @@ bool PathExists(const char* path) {
     // A trailing '\' that is the trail byte of a character is no separator.
     bool trailingSeparator = false;
     for (size_t i = 0; i < length; i++) {
-        if (IsLeadByte((unsigned char)path[i]) && i + 1 < length) {
-            i++;
+        const int width = CharacterSize(path + i);
+        if (width > 1) {
+            i += width - 1;
             continue;
         }
         trailingSeparator = (path[i] == '\\') && i == length - 1;

@@ -18,6 +18,8 @@ bool Platform::CreateEmptyFile(const char* path) {
     std::FILE* file = std::fopen(path, "w");
     return file != nullptr && std::fclose(file) == 0;
 }
+unsigned Platform::KeptAttributes(const char*) { return 0; }
+void Platform::SetKeptAttributes(const char*, unsigned) {}
 void Platform::ReadProfile(const char*, const char*, const char*, const char* def, char* out, int size) {
     int i = 0;
     for (; i < size - 1 && def[i] != '\0'; i++)

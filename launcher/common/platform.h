@@ -21,6 +21,11 @@ struct Platform {
     virtual bool RemoveFile(const char* path);
     // Creates a new, empty file where none is; false when the folder refuses it.
     virtual bool CreateEmptyFile(const char* path);
+    // The attributes a saved file keeps whichever way it is written (hidden, system), as an opaque
+    // set; 0 for none or no file.
+    virtual unsigned KeptAttributes(const char* path);
+    // Gives the file exactly these of the kept attributes; its others stay.
+    virtual void SetKeptAttributes(const char* path, unsigned attributes);
 
     // --- Private-profile files (Get/WritePrivateProfileStringA)
     // Copies at most size - 1 characters of the value (or of def when the key is missing) and a 0.

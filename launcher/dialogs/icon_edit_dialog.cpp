@@ -59,9 +59,12 @@ void MakeChooserImages(int first, int count) {
     IconHandle icons[kIdleRun];
     LoadFileIcons(chooserPath, first, count, icons);
     for (int i = 0; i < count; ++i) {
-        if (!ImageMade(first + i))
-            ImageList_ReplaceIcon(chooserImages, first + i, (HICON)icons[i]);
-        imageMade[(first + i) / 8] |= (unsigned char)(1 << ((first + i) % 8));
+        if (ImageMade(first + i))
+            continue;
+        if (ImageList_ReplaceIcon(chooserImages, first + i, (HICON)icons[i]) >= 0)
+            imageMade[(first + i) / 8] |= (unsigned char)(1 << ((first + i) % 8));
+        else // the count's new images hold whatever was there: the program's icon until one is made
+            ImageList_ReplaceIcon(chooserImages, first + i, LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER)));
     }
     ReleaseFileIcons(icons, count); // the list keeps its own copies
 }

@@ -79,9 +79,14 @@ namespace {
 // person keeps in it comes along.
 struct SettingsFileContent : FileContent {
     bool Write(const char* file, const char* original) override {
-        if (std::strcmp(file, original) != 0 && !CopyFileA(original, file, FALSE) &&
-            GetLastError() != ERROR_FILE_NOT_FOUND) // no setting.ini yet: the copy stays empty
-            return false;
+        if (std::strcmp(file, original) != 0) {
+            // No setting.ini yet: the copy stays empty.
+            if (!CopyFileA(original, file, FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND)
+                return false;
+            // The copy came with the file's attributes; a hidden one would refuse the profile's
+            // rewrite. SaveFile gives it the kept ones back before the swap.
+            SetFileAttributesA(file, FILE_ATTRIBUTE_NORMAL);
+        }
         return WriteSettings(Settings, file) && ProfileReadsBack(file);
     }
 };

@@ -12,7 +12,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     programInstance = instance;
-    UseSystemLeadBytes();
+    UseSystemCodePage();
     InstallWin32Platform();
     LoadSettings();
     if (CreateMainWindow() == NULL) {

@@ -14,6 +14,7 @@
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 #include "launcher/settings/settings_window.h"
+#include "launcher/shell/window_place.h"
 
 HANDLE InstanceMutex;
 HWND MainWindow;
@@ -112,6 +113,29 @@ LRESULT OnCtlColorEdit(HDC dc, HWND control) {
     return (LRESULT)CommandBoxBrush;
 }
 
+struct MonitorList {
+    Monitor monitors[kMaxMonitors];
+    int count;
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MonitorList& list = *(MonitorList*)data;
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (list.count < kMaxMonitors && GetMonitorInfoA(monitor, &info))
+        list.monitors[list.count++] = Monitor{ToRect(info.rcMonitor), ToRect(info.rcWork)};
+    return TRUE;
+}
+
+// The saved place, or one on a monitor there is now (see PlaceOnScreen).
+Rect OpeningPlace(int width, int height) {
+    const Rect saved{Settings.WindowRect.left, Settings.WindowRect.top, Settings.WindowRect.left + width,
+                     Settings.WindowRect.top + height};
+    MonitorList list = {};
+    EnumDisplayMonitors(NULL, NULL, AddMonitor, (LPARAM)&list);
+    return PlaceOnScreen(saved, list.monitors, list.count);
+}
+
 } // namespace
 
 void SetMainWindowRegion(HWND window) {
@@ -121,6 +145,11 @@ void SetMainWindowRegion(HWND window) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TaskbarCreatedMessage && message != 0) {
+        // A restarted taskbar holds none of the old one's icons.
+        NotifyTrayIcon(window, NIM_ADD, programInstance, IDI_LAUNCHER);
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
         return OnCreate(window);
@@ -198,11 +227,12 @@ HWND CreateMainWindow() {
     wc.hbrBackground = CreateSolidBrush(kClassBackground);
     wc.lpszClassName = kMainWindowClass;
     RegisterClassExA(&wc);
+    TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
-    HWND window =
-        CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, "ZeltLauncher", WS_POPUP, Settings.WindowRect.left,
-                        Settings.WindowRect.top, BoardWindowWidth(Settings.IconCountColumn),
-                        BoardWindowHeight(Settings.IconCountRow), NULL, NULL, programInstance, NULL);
+    const Rect place =
+        OpeningPlace(BoardWindowWidth(Settings.IconCountColumn), BoardWindowHeight(Settings.IconCountRow));
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, "ZeltLauncher", WS_POPUP, place.left, place.top,
+                                  RectWidth(place), RectHeight(place), NULL, NULL, programInstance, NULL);
     if (window == NULL)
         return NULL;
     SetMainWindowRegion(window);

@@ -1,3 +1,5 @@
+list(APPEND ZELT_CORE_SOURCES
+    launcher/shell/window_place.cpp)
 list(APPEND ZELT_WIN_SOURCES
     launcher/shell/main_window.cpp
     launcher/shell/tray_hotkey.cpp

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+UINT TaskbarCreatedMessage;
+
 void RegisterActivationHotKey(HWND window) {
     UINT modifiers = 0;
     if (FlagOn(Settings.ActiveKeyAlt))

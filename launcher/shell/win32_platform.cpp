@@ -8,6 +8,7 @@
 #include "hook/zelt_hook.h"
 #include "launcher/board/hover_label.h"
 #include "launcher/command/command_box.h"
+#include "launcher/common/file_save.h"
 #include "launcher/common/limits.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
@@ -22,7 +23,21 @@ bool Win32Platform::FindFile(const char* path) {
 }
 
 bool Win32Platform::ReplaceFileWith(const char* source, const char* target) {
-    return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // On the disk before it takes the file's name, so a crash leaves the old file or the whole new one.
+    HANDLE file = CreateFileA(source, GENERIC_WRITE, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (file != INVALID_HANDLE_VALUE) {
+        const bool flushed = FlushFileBuffers(file) != 0;
+        CloseHandle(file);
+        if (!flushed)
+            return false;
+    }
+    const DWORD start = GetTickCount();
+    while (!MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (!RetryRename(GetLastError(), GetTickCount() - start))
+            return false;
+        Sleep(kRenameRetryPauseMs);
+    }
+    return true;
 }
 
 bool Win32Platform::FileIsReadOnly(const char* path) {
@@ -38,6 +53,26 @@ bool Win32Platform::RemoveFile(const char* path) {
     if (attributes & FILE_ATTRIBUTE_READONLY)
         SetFileAttributesA(path, attributes & ~FILE_ATTRIBUTE_READONLY);
     return DeleteFileA(path) || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
+}
+
+namespace {
+
+const DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+} // namespace
+
+unsigned Win32Platform::KeptAttributes(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKeptAttributes;
+}
+
+void Win32Platform::SetKeptAttributes(const char* path, unsigned kept) {
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    // NORMAL is valid only alone.
+    attributes = (attributes & ~(kKeptAttributes | FILE_ATTRIBUTE_NORMAL)) | (kept & kKeptAttributes);
+    SetFileAttributesA(path, attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL);
 }
 
 bool Win32Platform::CreateEmptyFile(const char* path) {

@@ -10,6 +10,8 @@ struct Win32Platform : Platform {
     bool FileIsReadOnly(const char* path) override;
     bool RemoveFile(const char* path) override;
     bool CreateEmptyFile(const char* path) override;
+    unsigned KeptAttributes(const char* path) override;
+    void SetKeptAttributes(const char* path, unsigned attributes) override;
     void ReadProfile(const char* file, const char* section, const char* key, const char* def, char* out,
                      int size) override;
     bool WriteProfile(const char* file, const char* section, const char* key, const char* value) override;

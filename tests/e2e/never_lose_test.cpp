@@ -1,6 +1,7 @@
 // What the launcher's files survive: a close on a full disk, in a read-only folder or with icons.dat
-// locked by another program keeps both files byte for byte and says so in one box; a launcher killed
-// at any moment leaves them as the last save did, and the next launcher's Run-dialog takeover works.
+// locked by another program keeps both files byte for byte and says so in one box; files held only
+// for a moment are still saved; a launcher killed at any moment leaves them as the last save did, and
+// the next launcher's Run-dialog takeover works.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -223,6 +224,33 @@ TEST_F(SaveFailure, IconsDatLockedByAnotherProgramIsKeptAndNamed) {
     std::string saved = ReadFile(folder + "\\setting.ini");
     EXPECT_EQ(saved.find(SettingsFile("0").substr(0, 2000)), 0u);
     EXPECT_NE(saved.find("Left=" + std::to_string(kLeft + 60) + "\r\n"), std::string::npos);
+}
+
+// A virus scanner, the search indexer or a sync client holds the files for a moment as the launcher
+// closes (open, but not for deletion): both are still saved, and a hidden icons.dat stays hidden.
+TEST_F(SaveFailure, FilesHeldForAMomentAtCloseAreStillSaved) {
+    folder = NewFolder("held");
+    Install();
+    const std::string files[] = {folder + "\\icons.dat", folder + "\\setting.ini"};
+    ASSERT_TRUE(SetFileAttributesA(files[0].c_str(), FILE_ATTRIBUTE_HIDDEN));
+    Launcher launcher;
+    StartAndChange(launcher);
+    HANDLE held[2];
+    for (int i = 0; i < 2; i++) {
+        held[i] = CreateFileA(files[i].c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
+                              0, NULL);
+        ASSERT_NE(held[i], INVALID_HANDLE_VALUE);
+    }
+    PostMessageA(launcher.window, WM_CLOSE, 0, 0);
+    // Its copy written, the launcher is at the swap; the files are let go half a second later.
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(files[0] + ".new"); }));
+    Pause(500);
+    for (HANDLE h : held)
+        CloseHandle(h);
+    EXPECT_TRUE(AnswerBoxesUntilExit(launcher).empty());
+    EXPECT_NE(ReadFile(files[0]), iconsBefore);
+    EXPECT_NE(ReadFile(files[1]).find("Left=" + std::to_string(kLeft + 60) + "\r\n"), std::string::npos);
+    EXPECT_NE(GetFileAttributesA(files[0].c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
 // --- Killed at any moment -------------------------------------------------------------------------

@@ -32,6 +32,11 @@ struct Recorder : Platform, FileContent {
         Note(std::string("create ") + path);
         return !refuse.create;
     }
+    unsigned kept = 0;
+    unsigned KeptAttributes(const char*) override { return kept; }
+    void SetKeptAttributes(const char* path, unsigned attributes) override {
+        Note(std::string("attributes ") + path + "=" + std::to_string(attributes));
+    }
     bool Write(const char* file, const char*) override {
         Note(std::string("write ") + file);
         return std::string(file) == "f.new" ? !refuse.writeCopy : !refuse.writeInPlace;
@@ -73,6 +78,31 @@ TEST(SaveFile, StepsAndFallBacks) {
         EXPECT_EQ(r.log, c.log) << c.name;
     }
     InstallPlatform(nullptr);
+}
+
+// A hidden (2) file stays so: the copy before it takes the name; in place, plain only while written.
+TEST(SaveFile, AHiddenFileStaysHiddenOnEitherRoad) {
+    const char* logs[] = {"remove f.new|create f.new|write f.new|attributes f.new=2|replace f.new>f",
+                          "remove f.new|create f.new|attributes f=0|write f|attributes f=2"};
+    for (int inPlace = 0; inPlace < 2; inPlace++) {
+        Recorder r;
+        r.kept = 2;
+        r.refuse.create = inPlace == 1;
+        InstallPlatform(&r);
+        EXPECT_TRUE(SaveFile("f", r));
+        EXPECT_EQ(r.log, logs[inPlace]);
+    }
+    InstallPlatform(nullptr);
+}
+
+// A held file is let go within moments; other refusals (a missing folder 3, a full disk 112) last.
+TEST(SaveFile, ARenameIsTriedAgainOnlyWhileAnotherProgramMayHoldTheFile) {
+    const struct {
+        unsigned long error, waitedMs;
+        bool again;
+    } cases[] = {{5, 0, true}, {32, 0, true}, {32, 1950, true}, {5, 1951, false}, {3, 0, false}, {112, 0, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RetryRename(c.error, c.waitedMs), c.again) << c.error << " after " << c.waitedMs;
 }
 
 TEST(SaveFile, CopyNameFitsExactlyOrNotAtAll) {

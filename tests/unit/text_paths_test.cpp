@@ -1,8 +1,10 @@
 // Path splitting, including Shift-JIS names whose trail byte is 0x5C, the byte of '\'.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
+#include "launcher/common/code_page.h"
 #include "launcher/common/paths.h"
 #include "launcher/common/text.h"
 
@@ -82,6 +84,7 @@ TEST(CodePages, SplitAndCutByTheSystemsLeadBytes) {
     const std::string e = "\xE9";       // é in 1252; a lead byte in 932 and 936
     const std::string gao = "\xB8\xE6"; // 告 in 936: E6 is a trail byte there, a lead byte in 932
     const std::string ga = "\x81\x5C";  // 936/949/950: a character whose trail byte is '\'
+    const std::string nihon = "\xE6\x97\xA5\xE6\x9C\xAC", smile = "\xF0\x9F\x98\x80"; // 日本, 😀 in UTF-8
     const CodePageCase cases[] = {
         // Western: no lead bytes, so é is a character of its own, never half of one.
         {"1252", kLeadBytes1252, "C:\\Users\\Jos" + e + "\\report.doc", "C:\\Users\\Jos" + e, "report.doc", 100,
@@ -98,9 +101,17 @@ TEST(CodePages, SplitAndCutByTheSystemsLeadBytes) {
         {"949", kLeadBytes949, "C:\\x" + ga + ".txt", "C:", "x" + ga + ".txt", 100, "C:\\x" + ga + ".txt"},
         {"950", kLeadBytes950, "D:\\" + ga + ga + "\\c", "D:\\" + ga + ga, "c", 6, "D:\\" + ga},
         {"950", kLeadBytes950, "D:\\\xA4", "D:", "", 100, "D:\\"}, // a lead byte as the last byte
+        // UTF-8: characters of two to four bytes, none of whose later bytes is '\'.
+        {"65001", nullptr, "C:\\" + nihon + "\\a", "C:\\" + nihon, "a", 9, "C:\\" + nihon.substr(0, 3)},
+        {"65001", nullptr, "C:\\" + nihon, "C:", nihon, 10, "C:\\" + nihon},
+        {"65001", nullptr, "D:\\x" + smile, "D:", "x" + smile, 8, "D:\\x"},
+        {"65001", nullptr, "C:\\" + nihon.substr(0, 2), "C:", "", 100, "C:\\"}, // cut off by the end
+        // A Western name read as UTF-8: the stray byte stands alone and keeps the '\' after it (at the
+        // end of a text it is cut off, like a lone lead byte).
+        {"65001", nullptr, "C:\\caf" + e + "\\m", "C:\\caf", "m", 100, "C:\\caf" + e + "\\m"},
     };
     for (const CodePageCase& c : cases) {
-        UseLeadBytes(c.leadBytes);
+        UseCodePage((unsigned)std::atoi(c.name), c.leadBytes);
         char out[kTextSize];
         PathDirectory(out, c.path.c_str());
         EXPECT_EQ(out, c.directory) << c.name << ": " << c.path;
@@ -110,6 +121,27 @@ TEST(CodePages, SplitAndCutByTheSystemsLeadBytes) {
         EXPECT_EQ(out, c.cut) << c.name << ": " << c.path << " in " << c.cutSize;
     }
     UseLeadBytes(kLeadBytes932);
+}
+
+// A name narrowed into the system code page lost something when the way back differs (Windows' answers).
+TEST(CodePages, NarrowingTakesTheOptionsTheCodePageAllowsAndTellsALossyName) {
+    const struct {
+        unsigned codePage;
+        bool options;
+        const wchar_t *name, *back;
+        bool exact;
+    } cases[] = {
+        {932, true, L"C:\\\u65e5\u672c\\a.txt", L"C:\\\u65e5\u672c\\a.txt", true},
+        {932, true, L"C:\\caf\u00e9", L"C:\\caf?", false}, // no place for the letter
+        {1252, true, L"C:\\caf\u00e9", L"C:\\caf\u00e9", true},
+        {1252, true, L"C:\\\u65e5.txt", L"C:\\?.txt", false},                         // nor for a kanji
+        {65001, false, L"C:\\\u65e5\u00e9\\a.txt", L"C:\\\u65e5\u00e9\\a.txt", true}, // a place for every one
+        {65001, false, L"C:\\x\xd800.txt", L"C:\\x\ufffd.txt", false},                // an unpaired surrogate
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CodePageTakesNarrowingOptions(c.codePage), c.options) << c.codePage;
+        EXPECT_EQ(NarrowedExactly(c.name, c.back), c.exact) << c.codePage;
+    }
 }
 
 } // namespace

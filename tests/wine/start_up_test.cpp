@@ -63,6 +63,45 @@ TEST(StartUp, TheTrayIconIsThereWhenTheWindowFirstShows) {
     DestroyWindow(CompletionList);
 }
 
+// A main window of the default settings at (left, top), without the hook; closed with the test.
+struct MainWindowAt {
+    NoHook platform;
+    HWND window;
+    MainWindowAt(int left, int top) {
+        InstallPlatform(&platform);
+        programInstance = GetModuleHandleA(NULL);
+        LoadSettingsFrom("", "C:\\");
+        std::strcpy(Settings.ShortCut, "0");
+        Settings.WindowRect.left = left;
+        Settings.WindowRect.top = top;
+        window = CreateMainWindow();
+    }
+    ~MainWindowAt() {
+        DestroyWindow(window);
+        DestroyWindow(HoverLabel);
+        DestroyWindow(CompletionList);
+    }
+};
+
+// Explorer restarted: the new taskbar holds none of the old one's icons and says "TaskbarCreated".
+TEST(StartUp, TheTrayIconComesBackWithARestartedTaskbar) {
+    MainWindowAt main(0, 0);
+    NOTIFYICONDATAW data = {};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = main.window;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+    ASSERT_FALSE(TrayIconExists(main.window));
+    SendMessageA(main.window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconExists(main.window));
+}
+
+// Saved on a monitor that is gone: the window opens whole on the one there is.
+TEST(StartUp, AWindowSavedOffEveryMonitorOpensOnOne) {
+    MainWindowAt main(-5000, 100);
+    EXPECT_EQ(Settings.WindowRect.left, 0); // as the window stands, and will be saved
+    EXPECT_EQ(Settings.WindowRect.top, 100);
+}
+
 std::string VersionValue(const std::vector<char>& info, const char* name) {
     char* value = nullptr;
     UINT length = 0;
