@@ -4,22 +4,18 @@
 # libraries export their two functions at ordinals 2 and 3 and share their small section.
 # Every check ends in pass or fail and the failures are counted; any other command that fails (objdump on
 # a missing binary, say) ends the script at once, as a failure.
-# Usage: binary_checks.sh ZeltLauncher.exe ZeltHook.dll ZeltHook64.dll ZeltHook64.exe
 set -euo pipefail
-exe=$1
-dll=$2
-dll64=$3
-[ $# -eq 4 ] || { echo "usage: binary_checks.sh ZeltLauncher.exe ZeltHook.dll ZeltHook64.dll ZeltHook64.exe"; exit 2; }
+exe=$1 dll=$2 dll64=$3 host64=$4 # ZeltLauncher.exe ZeltHook.dll ZeltHook64.dll ZeltHook64.exe
 export LC_ALL=C
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 
-# The objdump that reads the binary: the 64-bit files are named *64.*.
+# The 64-bit files are named *64.*.
 objdump_of() { case "$(basename "$1")" in *64.*) echo x86_64-w64-mingw32-objdump ;; *) echo i686-w64-mingw32-objdump ;; esac; }
 
 allowed='^(kernel32|user32|gdi32|shell32|comctl32|comdlg32|advapi32|msvcrt|ole32|shlwapi|ntdll)\.dll$'
-for bin in "$@"; do
+for bin in "$exe" "$dll" "$dll64" "$host64"; do
     name=$(basename "$bin")
     od=$(objdump_of "$bin")
     dlls=$($od -p "$bin" | awk '/DLL Name:/ {print tolower($3)}')
@@ -29,17 +25,14 @@ for bin in "$@"; do
         fail "$name imports $d, which a clean Windows does not have"
     done
     pass "$name imports: $(echo $dlls | tr '\n' ' ')"
-    format=pei-i386
-    [ "$od" = x86_64-w64-mingw32-objdump ] && format=pei-x86-64
+    format=$([ "$od" = i686-w64-mingw32-objdump ] && echo pei-i386 || echo pei-x86-64)
     $od -f "$bin" | grep -q "file format $format\$" && pass "$name is $format" || fail "$name is not $format"
 done
 
 # check_hook DLL MIN MAX: SetHook at 2, ResetHook at 3, nothing at 1 (objdump lists each name with its
 # index from the ordinal base); the shared section of MIN bytes, which the COFF assembler may pad to MAX.
 check_hook() {
-    local dll=$1 min=$2 max=$3 od name dump base exports section size
-    od=$(objdump_of "$dll")
-    name=$(basename "$dll")
+    local dll=$1 min=$2 max=$3 od=$(objdump_of "$1") name=$(basename "$1") dump base exports section size
     dump=$($od -p "$dll")
     base=$(echo "$dump" | sed -n 's/.*Ordinal Base[[:space:]]*\([0-9]*\).*/\1/p' | head -1)
     exports=$(echo "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[ *\([0-9]*\)\] \(.*\)$/\1 \2/p' |

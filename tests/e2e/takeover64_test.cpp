@@ -1,9 +1,8 @@
 // The Run-dialog takeover on 64-bit Windows, in a 64-bit Wine prefix where this program and the
 // launcher run as 32-bit programs do there: ZeltHook64.exe takes over a 64-bit process's Run dialog
-// and ends with the launcher however it ends.
-// Not here: a 32-bit process's Run dialog beside a running host. Wine gives a window creation to the
-// newest desktop-wide hook and drops it when that hook's library has the other bitness (Windows runs
-// such a hook on its installing thread instead), so under Wine the host's hook hides ZeltHook.dll's.
+// and ends with the launcher however it ends. Not here: a 32-bit process's Run dialog beside a running
+// host. Wine gives a window creation to the newest desktop-wide hook and drops it when that hook's
+// library has the other bitness (Windows runs such a hook on its installing thread instead).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -17,23 +16,20 @@ using namespace e2e;
 
 namespace {
 
-// Runs run_dialog64.exe, which opens a Run dialog and makes up to `windows` windows while it stands;
-// true when it was taken over.
+// run_dialog64.exe opens a Run dialog and makes up to `windows` windows while it stands; true when it
+// was taken over.
 bool RunDialog64TakenOver(int windows) {
     std::string exe = BinaryFolder() + "\\run_dialog64.exe", line = "\"" + exe + "\" " + std::to_string(windows);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(exe.c_str(), &line[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
-        ADD_FAILURE() << "cannot start " << exe;
-        return false;
-    }
-    WaitForSingleObject(pi.hProcess, 60000);
+    EXPECT_TRUE(CreateProcessA(exe.c_str(), &line[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) << exe;
     DWORD code = 1;
+    WaitForSingleObject(pi.hProcess, 60000);
     GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return code == 0;
+    return pi.hProcess != NULL && code == 0;
 }
 
 int HostProcesses() {
@@ -58,38 +54,26 @@ bool StartHidden(Launcher& launcher, const char* takeover) {
     return WaitUntil([&] { return !IsWindowVisible(launcher.window); }, 8000);
 }
 
-// Shown and in front: the active window, or at least on top where it stands.
-bool InFront(HWND window) {
-    RECT r = WindowRect(window);
-    POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    return WaitUntil(
-        [&] {
-            HWND top = WindowFromPoint(centre);
-            return IsWindowVisible(window) &&
-                   (GetForegroundWindow() == window || top == window || GetParent(top) == window);
-        },
-        8000);
-}
-
-class Takeover64 : public testing::Test {
-protected:
-    void SetUp() override {
-        BOOL wow64 = FALSE;
-        ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64) && wow64) << "needs a 64-bit Wine prefix";
-    }
-};
-
-TEST_F(Takeover64, A64BitRunDialogIsTakenOverAndACloseEndsTheHost) {
+TEST(Takeover64, A64BitRunDialogIsTakenOverAndACloseEndsTheHost) {
     Launcher launcher;
     ASSERT_TRUE(StartHidden(launcher, "1"));
     EXPECT_TRUE(RunDialog64TakenOver(30));
-    EXPECT_TRUE(InFront(launcher.window));
+    // In front: the active window, or at least on top where it stands.
+    RECT r = WindowRect(launcher.window);
+    POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            HWND top = WindowFromPoint(centre);
+            return IsWindowVisible(launcher.window) && (GetForegroundWindow() == launcher.window ||
+                                                        top == launcher.window || GetParent(top) == launcher.window);
+        },
+        8000));
     EXPECT_EQ(HostProcesses(), 1);
     EXPECT_TRUE(CloseLauncher(launcher));
     EXPECT_TRUE(WaitUntil([] { return HostProcesses() == 0; }, 8000));
 }
 
-TEST_F(Takeover64, AKilledLauncherLeavesNoHostRunning) {
+TEST(Takeover64, AKilledLauncherLeavesNoHostRunning) {
     Launcher launcher;
     ASSERT_TRUE(StartHidden(launcher, "1"));
     ASSERT_TRUE(WaitUntil([] { return HostProcesses() == 1; }, 8000));
@@ -97,7 +81,7 @@ TEST_F(Takeover64, AKilledLauncherLeavesNoHostRunning) {
     EXPECT_TRUE(WaitUntil([] { return HostProcesses() == 0; }, 8000));
 }
 
-TEST_F(Takeover64, TakeoverOffStartsNoHostAndLeavesTheDialogAlone) {
+TEST(Takeover64, TakeoverOffStartsNoHostAndLeavesTheDialogAlone) {
     Launcher launcher;
     ASSERT_TRUE(StartHidden(launcher, "0"));
     EXPECT_FALSE(RunDialog64TakenOver(8));
