@@ -58,7 +58,7 @@ prepare_prefix() {
             WINEPREFIX=$template wine reg add "$key" /v 'ＭＳ Ｐ明朝' /t REG_SZ /d IPAPMincho /f >>"$log" 2>&1 </dev/null
             WINEPREFIX=$template wineserver -w
         fi
-    ) 9>"$ZELT_ROOT/build/wine-template.lock"
+    ) 9>"$template.lock"
     [ -f "$template/system.reg" ] || { echo "wine_env: could not create a Wine prefix (see $log)" >&2; return 1; }
     rm -rf "$prefix"
     mkdir -p "$(dirname "$prefix")"

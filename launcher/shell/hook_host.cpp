@@ -20,8 +20,8 @@ bool On64BitWindows() {
     return isWow64 != NULL && isWow64(GetCurrentProcess(), &wow64) && wow64;
 }
 
-// The full path of ZeltHook64.exe beside the launcher's own module, and its folder; false when the
-// path does not fit.
+// The full path of ZeltHook64.exe beside the launcher's own module, and its folder (the host's current
+// folder, so it holds no other folder open); false when the path does not fit.
 bool HostPath(wchar_t* path, wchar_t* folder, DWORD size) {
     const wchar_t kHost[] = L"ZeltHook64.exe";
     DWORD length = GetModuleFileNameW(NULL, path, size);
@@ -33,7 +33,7 @@ bool HostPath(wchar_t* path, wchar_t* folder, DWORD size) {
     if ((DWORD)(name - path) + sizeof kHost / sizeof kHost[0] > size)
         return false;
     lstrcpyW(name, kHost);
-    lstrcpynW(folder, path, (int)(name - path));
+    lstrcpynW(folder, path, (int)(name - path) + 1); // with its backslash, so "C:\" stays a root
     return true;
 }
 
