@@ -60,8 +60,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     HookHostArguments arguments;
     if (!ParseHookHostArguments(commandLine, &arguments))
         return kNotFromALauncher;
-    HWND window = (HWND)(UINT_PTR)arguments.window;
-    HANDLE stop = (HANDLE)(UINT_PTR)arguments.stopEvent;
+    // A handle of a 32-bit process is sign-extended to 64 bits, as Windows documents for sharing them.
+    HWND window = (HWND)(INT_PTR)(std::int32_t)arguments.window;
+    HANDLE stop = (HANDLE)(INT_PTR)(std::int32_t)arguments.stopEvent;
     HANDLE launcher = OpenProcess(SYNCHRONIZE, FALSE, arguments.process);
     // The window must still be the launcher's: a process id outlives its process only as a number.
     DWORD owner = 0;
