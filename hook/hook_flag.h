@@ -11,3 +11,6 @@ bool TakeoverRequested(const char* flag);
 // A hook is removed only when it was requested and is installed: never after a failed install,
 // never twice.
 bool ShouldRemoveHook(const char* flag, bool installed);
+// The 64-bit hook's host is started only on 64-bit Windows and only when the text, read as SetHook
+// reads it, asks for the hook.
+bool ShouldStartHookHost(bool on64BitWindows, const char* text);

@@ -1,6 +1,7 @@
 // ZeltHook.dll: a desktop-wide CBT hook that closes the Run dialog and brings the launcher forward.
 // The system loads this library into every process that creates windows while the hook is installed;
-// those processes share nothing with the launcher but the small section below.
+// those processes share nothing with the launcher but the small section below. The same source builds
+// ZeltHook64.dll for 64-bit processes, which ZeltHook64.exe installs on the launcher's behalf.
 #include <windows.h>
 
 #include <cstddef>
@@ -14,12 +15,18 @@ struct SharedHookData {
     char takeoverFlag[kTakeoverFlagSize];
 };
 #pragma pack(pop)
+#ifndef _WIN64
 static_assert(offsetof(SharedHookData, hookHandle) == 0, "shared layout");
 static_assert(offsetof(SharedHookData, launcherWindow) == 4, "shared layout");
 static_assert(offsetof(SharedHookData, takeoverFlag) == 8, "shared layout");
 static_assert(sizeof(SharedHookData) == 10, "shared layout");
+#else
+// The 64-bit twin's own section: the same fields in the same order, handles 8 bytes wide.
+static_assert(sizeof(SharedHookData) == 18, "shared layout");
+#endif
 
-// One copy for all processes: written only by the launcher's own calls, read by the hook procedure.
+// One copy for all processes: written only by the calls of the launcher (of ZeltHook64.exe for the
+// 64-bit library), read by the hook procedure.
 SharedHookData sharedData __attribute__((section("MY_DATA"), shared)) = {};
 
 static HINSTANCE moduleHandle;
@@ -39,8 +46,17 @@ static bool LauncherWantsTakeover() {
            lstrcmpA(className, kLauncherClass) == 0;
 }
 
+// Windows runs a hook of the other bitness on the installing thread (the 32-bit procedure for 64-bit
+// threads in the launcher, the 64-bit one for 32-bit threads in ZeltHook64.exe), where it can neither
+// take the foreground nor wait on the creating thread: only a window of this very process counts.
+static bool CreatedInThisProcess(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
 static LRESULT CALLBACK RunDialogHookProc(int code, WPARAM first, LPARAM second) {
-    if (code == HCBT_CREATEWND) {
+    if (code == HCBT_CREATEWND && CreatedInThisProcess((HWND)first)) {
         // Any window creation anywhere is a chance to catch a Run dialog that is already open.
         HWND runDialog = FindWindowW(kRunDialogClass, kRunDialogTitle);
         if (runDialog != NULL && LauncherWantsTakeover()) {

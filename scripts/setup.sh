@@ -59,7 +59,7 @@ need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
 for p in cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev \
-         g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686 \
+         g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686 \
          wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-ipafont \
          locales libx11-dev; do
     have "$p" || need+=("$p")

@@ -52,7 +52,8 @@ if [ $quick -eq 1 ]; then
     configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- wine_tests
 else
     configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
-    ls -l build/win32/bin/ZeltLauncher.exe build/win32/bin/ZeltHook.dll build/win32/ZeltLauncher-win32.zip
+    ls -l build/win32/bin/ZeltLauncher.exe build/win32/bin/ZeltHook.dll build/win32/bin/ZeltHook64.dll \
+        build/win32/bin/ZeltHook64.exe build/win32/ZeltLauncher-win32.zip
 fi
 
 echo "== tests under Wine"

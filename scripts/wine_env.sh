@@ -7,11 +7,12 @@ ZELT_ROOT=${ZELT_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 XVFB_PID=""
 ZELT_PREFIX=""   # the prefix whose wineserver start_wine started
 
+# wine_env_common PREFIX [ARCH]: ARCH win32 (the default) or win64.
 wine_env_common() {
     export WINEPREFIX=$1
     unset WINESERVER WINELOADER WINEDLLPATH
     export WINEDEBUG=-all
-    export WINEARCH=win32
+    export WINEARCH=${2:-win32}
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDLLOVERRIDES="mscoree,mshtml="
 }
@@ -34,11 +35,13 @@ start_private_display() {
 }
 
 # Makes a Wine prefix at $1 once: Japanese font names mapped to the IPA fonts. Copying a prepared prefix
-# (about 4 s) is much quicker than wineboot (12-14 s), so a template under build/ serves every prefix.
+# (about 4 s) is much quicker than wineboot (12-14 s), so a template under build/ serves every prefix,
+# one for each architecture ($2, as WINEARCH names it; the 64-bit one runs 32-bit programs too).
 # Must run with the Wine environment set for $1 and no wineserver of $1 running.
 prepare_prefix() {
     local prefix=$1 log=$ZELT_ROOT/build/wine-setup.log
     local template=$ZELT_ROOT/build/wine-template
+    [ "${2:-win32}" = win64 ] && template=$ZELT_ROOT/build/wine-template-win64
     [ -f "$prefix/system.reg" ] && return 0
     mkdir -p "$ZELT_ROOT/build"
     (
@@ -55,22 +58,22 @@ prepare_prefix() {
             WINEPREFIX=$template wine reg add "$key" /v 'ＭＳ Ｐ明朝' /t REG_SZ /d IPAPMincho /f >>"$log" 2>&1 </dev/null
             WINEPREFIX=$template wineserver -w
         fi
-    ) 9>"$ZELT_ROOT/build/wine-template.lock"
+    ) 9>"$template.lock"
     [ -f "$template/system.reg" ] || { echo "wine_env: could not create a Wine prefix (see $log)" >&2; return 1; }
     rm -rf "$prefix"
     mkdir -p "$(dirname "$prefix")"
     cp -a "$template" "$prefix"
 }
 
-# Uses the prefix $1 (default build/wineprefix), starts its wineserver and warms it up so later starts
-# are quick. With "unmanaged" as $2 (the tests' private Xvfb, which has no window manager) Wine is told
+# Uses the prefix $1 (default build/wineprefix) of the architecture $3 (default win32), starts its
+# wineserver and warms it up so later starts are quick. With "unmanaged" as $2 (the tests' private Xvfb, which has no window manager) Wine is told
 # not to wait for one: otherwise hiding a window that was active blocks about 2 s, waiting for a window
 # manager's answer that never comes. Wine's helper processes inherit the output of whatever starts
 # them, so everything here writes to files, never to a pipe.
 start_wine() {
-    local prefix=${1:-$ZELT_ROOT/build/wineprefix} mode=${2:-}
-    wine_env_common "$prefix"
-    prepare_prefix "$prefix" || return 1
+    local prefix=${1:-$ZELT_ROOT/build/wineprefix} mode=${2:-} arch=${3:-win32}
+    wine_env_common "$prefix" "$arch"
+    prepare_prefix "$prefix" "$arch" || return 1
     local log=$ZELT_ROOT/build/wine-setup.log
     ZELT_PREFIX=$prefix
     # Answers 2 when this prefix's server already runs, which serves as well: the warm-up below decides.

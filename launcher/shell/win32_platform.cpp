@@ -12,6 +12,7 @@
 #include "launcher/common/limits.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
+#include "launcher/shell/hook_host.h"
 
 bool Win32Platform::FindFile(const char* path) {
     WIN32_FIND_DATAA data;
@@ -168,9 +169,16 @@ void Win32Platform::ShowMainWindow() { ShowWindow((HWND)mainWindow, SW_SHOW); }
 
 void Win32Platform::HideHoverLabel() { ::HideHoverLabel(); }
 
-void Win32Platform::SetHook(WindowHandle launcher, const char* flag) { ::SetHook((HWND)launcher, flag); }
+// ZeltHook.dll serves the 32-bit processes; on 64-bit Windows ZeltHook64.exe serves the 64-bit ones.
+void Win32Platform::SetHook(WindowHandle launcher, const char* flag) {
+    ::SetHook((HWND)launcher, flag);
+    StartHookHost((HWND)launcher, flag);
+}
 
-void Win32Platform::ResetHook() { ::ResetHook(); }
+void Win32Platform::ResetHook() {
+    ::ResetHook();
+    StopHookHost();
+}
 
 namespace {
 

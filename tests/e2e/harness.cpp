@@ -146,8 +146,8 @@ std::string NewFolder(const std::string& name) {
 std::string NewProgramFolder(const std::string& name) {
     std::string folder = NewFolder(name);
     std::string bin = BinaryFolder();
-    CopyFileA((bin + "\\ZeltLauncher.exe").c_str(), (folder + "\\ZeltLauncher.exe").c_str(), FALSE);
-    CopyFileA((bin + "\\ZeltHook.dll").c_str(), (folder + "\\ZeltHook.dll").c_str(), FALSE);
+    for (const char* file : {"ZeltLauncher.exe", "ZeltHook.dll", "ZeltHook64.dll", "ZeltHook64.exe"})
+        CopyFileA((bin + "\\" + file).c_str(), (folder + "\\" + file).c_str(), FALSE);
     return folder;
 }
 

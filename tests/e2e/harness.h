@@ -11,9 +11,10 @@
 namespace e2e {
 
 // --- Files -------------------------------------------------------------------------------------
-// The folder holding the test executables, ZeltLauncher.exe, ZeltHook.dll and marker.exe.
+// The folder holding the test executables, the package's binaries and marker.exe.
 std::string BinaryFolder();
-// A new, empty folder under the temporary folder, with ZeltLauncher.exe and ZeltHook.dll copied in.
+// A new, empty folder under the temporary folder, with the package's binaries (ZeltLauncher.exe,
+// ZeltHook.dll, ZeltHook64.dll, ZeltHook64.exe) copied in.
 std::string NewProgramFolder(const std::string& name);
 // The same with den.bmp as well: everything the Windows package holds, as a user installs it.
 std::string NewInstallFolder(const std::string& name);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "hook/hook_flag.h"
+#include "hook/host_arguments.h"
 
 namespace {
 
@@ -43,6 +44,16 @@ TEST(TakeoverFlag, RemovesOnlyAnInstalledRequestedHook) {
     EXPECT_FALSE(ShouldRemoveHook("1", false)); // the install failed, or it was removed already
     EXPECT_FALSE(ShouldRemoveHook("0", true));
     EXPECT_FALSE(ShouldRemoveHook("0", false));
+}
+
+TEST(HookHostArguments, TakesExactlyThreeNonZeroNumbers) {
+    HookHostArguments a = {};
+    ASSERT_TRUE(ParseHookHostArguments("  131234  52 4294967295 ", &a));
+    EXPECT_EQ(a.window, 131234u);
+    EXPECT_EQ(a.process, 52u);
+    EXPECT_EQ(a.stopEvent, 4294967295u);
+    for (const char* text : {"1 2", "1 2 3 4", "1 0 3", "1 2 4294967296", "1 2 3x", "-1 2 3", ""})
+        EXPECT_FALSE(ParseHookHostArguments(text, &a)) << text;
 }
 
 } // namespace
