@@ -197,6 +197,8 @@ void ReleaseIcon(IconHandle icon) {
 
 void SetIconDestroyedListener(IconDestroyedListener listener) { iconDestroyedListener = listener; }
 
+unsigned SharedIconHome(const char* path, int index) { return Spread(HashKey(path, index)); }
+
 void DestroyUnsharedIcon(IconHandle icon) { DestroyHandle(icon); }
 
 int PromiseIcon(const char* path, int index) { return Take(path, index) + 1; }

@@ -12,6 +12,8 @@ void ReleaseIcon(IconHandle icon);
 // lets it go: the value may come back for another icon. One listener; null for none.
 typedef void (*IconDestroyedListener)(IconHandle icon);
 void SetIconDestroyedListener(IconDestroyedListener listener);
+// Where the hash's search for the icon of path and index starts: tests crowd keys into one run by it.
+unsigned SharedIconHome(const char* path, int index);
 // Destroys a handle nobody shares (a list of a file's icons), telling the listener first.
 void DestroyUnsharedIcon(IconHandle icon);
 
