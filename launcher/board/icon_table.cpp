@@ -77,8 +77,10 @@ IconHandle SlotIcon(const IconEntry& entry) { return entry.promise != 0 ? Promis
 
 bool MakeNextPromisedIcon(int page, int rows, int columns) {
     int perPage = rows * columns;
-    if (perPage < 1 || page < 1)
-        perPage = kSlotCount, page = 1;
+    if (perPage < 1 || page < 1) { // no board yet: the whole table as one page
+        perPage = kSlotCount;
+        page = 1;
+    }
     const int pages = (kSlotCount + perPage - 1) / perPage;
     for (int distance = 0; distance < pages || distance < page; distance++) {
         const int after = page + distance;
