@@ -26,8 +26,9 @@ void ReleaseSlotIcon(IconEntry& entry) {
     if (entry.promise != 0) {
         ReleasePromise(entry.promise);
         promisedSlots--;
-    } else
+    } else {
         ReleaseIcon(entry.icon);
+    }
     entry.icon = 0;
     entry.promise = 0;
 }
