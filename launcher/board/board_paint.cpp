@@ -146,7 +146,8 @@ void DrawIcons(HDC dc, const PaintArea& area) {
             Rect cell = CellRect(c, r);
             if (!AreaTouches(area, cell))
                 continue;
-            DrawIcon(dc, cell.left, cell.top, (HICON)IconTable[slot].icon);
+            // A page shown before idle time made its icons makes them here.
+            DrawIcon(dc, cell.left, cell.top, (HICON)SlotIcon(IconTable[slot]));
         }
     }
 }

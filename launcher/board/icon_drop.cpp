@@ -49,5 +49,5 @@ void RegisterDroppedPath(int slot, const char* path, bool isFolder, int slotCoun
     PathDirectory(directory, path);
     CopyText(entry.curDir, sizeof entry.curDir, directory);
     entry.iconIndex = 0;
-    entry.icon = LoadSlotIcon(path, 0);
+    SetSlotIcon(slot);
 }

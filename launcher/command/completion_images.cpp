@@ -43,11 +43,14 @@ void CALLBACK WarmTick(HWND, UINT, UINT_PTR, DWORD) {
     const int slots = BoardSlotCount(Settings);
     const double end = Now() + kWarmMillisecondsPerTick;
     DecideCompletionOrder();
+    // Icons that loading promised are made first, nearest page first (icon_table_win.cpp).
+    if (IconsPromised())
+        return;
     for (; warmSlot <= slots; warmSlot++) {
         const IconEntry& e = IconTable[warmSlot];
         if (e.icon == nullptr || e.command[0] == '\0')
             continue;
-        CompletionImageOf(e.icon);
+        CompletionImageOf(SlotIcon(e));
         MeasureAliasWidth(warmSlot);
         if (Now() > end)
             return;

@@ -149,7 +149,7 @@ bool ListShowsMatches(int matches) {
         item.pszText = text;
         item.cchTextMax = sizeof text;
         if (!SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item) ||
-            std::strcmp(item.pszText, e.command) != 0 || item.iImage != CompletionImageOf(e.icon))
+            std::strcmp(item.pszText, e.command) != 0 || item.iImage != CompletionImageOf(SlotIcon(e)))
             return false;
     }
     return true;
@@ -170,7 +170,7 @@ bool RewriteShortList(int matches) {
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = i;
         item.pszText = const_cast<char*>(e.command);
-        item.iImage = CompletionImageOf(e.icon);
+        item.iImage = CompletionImageOf(SlotIcon(e));
         SendMessageA(CompletionList, LVM_SETITEMA, 0, (LPARAM)&item);
     }
     if (AnyItemFocusedOrSelected()) {
@@ -193,7 +193,7 @@ void InsertInComputedOrder(int matches) {
     SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = MatchAtRow(i);
-        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(e.icon));
+        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(SlotIcon(e)));
     }
     DWORD sortingOff = sorting.styleNew;
     sorting.styleNew = sorting.styleOld;
@@ -207,7 +207,7 @@ void InsertForTheListToSort(int matches) {
     SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = IconTable[MatchList[i + 1]];
-        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(e.icon));
+        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(SlotIcon(e)));
     }
 }
 

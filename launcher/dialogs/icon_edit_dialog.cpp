@@ -238,10 +238,7 @@ void OnOk(HWND dialog) {
     StoreBox(dialog, IDC_ICONFILE, e.iconPath, kTextSize);
     StoreBox(dialog, IDC_COMMAND, e.command, kNameSize);
     e.iconIndex = selectedIconIndex;
-    IconHandle old = e.icon;
-    // LoadSlotIcon takes a reference of its own even when it hands back the same shared handle.
-    e.icon = LoadSlotIcon(e.iconPath, e.iconIndex);
-    ReleaseIcon(old);
+    SetSlotIcon(editedSlot);
     EndDialog(dialog, IDC_OK);
 }
 

@@ -254,6 +254,76 @@ TEST_F(IconTableTest, SlotsShowingTheSamePictureShareOneHandle) {
     EXPECT_TRUE(platform.live.empty());
 }
 
+// Pictures whose hash searches all start in the first 32 places make one long run; after a third of
+// them are given back out of order, every survivor is still found (a new share, no extraction) and
+// every given-back one is extracted afresh.
+TEST_F(IconTableTest, SharedHandlesAreFoundAgainInALongRunOfCollidingKeys) {
+    const int kCount = 600;
+    platform.files.insert("C:\\lib.dll");
+    platform.iconCounts["C:\\lib.dll"] = 1 << 30;
+    std::vector<int> indexes;
+    for (int i = 0; (int)indexes.size() < kCount; i++)
+        if (SharedIconHome("C:\\lib.dll", i) < 32)
+            indexes.push_back(i);
+    std::vector<IconHandle> held(kCount);
+    for (int i = 0; i < kCount; i++)
+        held[i] = LoadSlotIcon("C:\\lib.dll", indexes[i]);
+    for (int i = kCount - 2; i >= 0; i -= 3)
+        ReleaseIcon(held[i]);
+    EXPECT_EQ(platform.live.size(), (size_t)(kCount - kCount / 3));
+    // Survivors first, before a given-back key can refill a place of the run.
+    for (int i = 0; i < kCount; i++)
+        EXPECT_TRUE(i % 3 == 1 || LoadSlotIcon("C:\\lib.dll", indexes[i]) == held[i]) << i;
+    EXPECT_EQ(platform.extractions, kCount);
+    for (int i = 1; i < kCount; i += 3) {
+        held[i] = LoadSlotIcon("C:\\lib.dll", indexes[i]);
+        EXPECT_EQ(Picture(held[i]), "C:\\lib.dll#" + std::to_string(indexes[i]));
+    }
+    EXPECT_EQ(platform.extractions, kCount + kCount / 3);
+    // Survivors were shared twice: one release leaves them alive.
+    for (int i = 0; i < kCount; i++)
+        if (i % 3 != 1)
+            ReleaseIcon(held[i]);
+    EXPECT_EQ(platform.live.size(), (size_t)kCount);
+    for (IconHandle h : held)
+        ReleaseIcon(h);
+}
+
+// A promising load extracts nothing and touches no file, yet occupies and saves the same slots; the
+// icons are made on first need, or in idle time for the shown page, then the pages after and before it
+// in turn, nearest first; at rest the table holds what an extracting load gives.
+TEST_F(IconTableTest, PromisedIconsAreMadeNearestPageFirst) {
+    for (const char* f : {"C:\\p1.exe", "C:\\p2.exe", "C:\\p3.exe", "C:\\p4.exe", "C:\\p5.exe", "C:\\last.exe"}) {
+        platform.files.insert(f);
+        platform.iconCounts[f] = 1;
+    }
+    // 70 slots a page.
+    std::string file = Group(5, "a", "", "", "C:\\p1.exe", "", 0) + Group(75, "b", "", "", "C:\\p2.exe", "", 0) +
+                       Group(80, "c", "", "", "C:\\x.ico", "", 1) + Group(145, "d", "", "", "C:\\p3.exe", "", 0) +
+                       Group(215, "e", "", "", "C:\\p4.exe", "", 0) + Group(216, "f", "", "", "C:\\x.ico", "", 1) +
+                       Group(285, "g", "", "", "C:\\p5.exe", "", 0) + Group(290, "h", "", "", "C:\\gone.exe", "", 0) +
+                       Group(3600, "i", "", "", "C:\\last.exe", "", 0);
+    Write(Path("icons.dat"), file);
+    ASSERT_EQ(LoadIconsFrom(Path("icons.dat").c_str(), true), 0);
+    EXPECT_EQ(platform.extractions, 0);
+    EXPECT_TRUE(platform.finds.empty());
+    ASSERT_TRUE(SaveIconsTo(Path("out.dat").c_str()));
+    EXPECT_EQ(Read(Path("out.dat")), file);
+    platform.finds.clear();
+    EXPECT_EQ(Picture(SlotIcon(IconTable[3600])), "C:\\last.exe#0"); // needed before idle time reached it
+    ClearSlot(285);                                                  // given back unmade
+    while (MakeNextPromisedIcon(3, 7, 10)) {
+    }
+    EXPECT_EQ(platform.finds, (std::vector<std::string>{"C:\\last.exe", "C:\\p3.exe", "C:\\p4.exe", "C:\\x.ico",
+                                                        "C:\\p2.exe", "C:\\gone.exe", "C:\\p1.exe"}));
+    EXPECT_FALSE(IconsPromised());
+    EXPECT_EQ(platform.live.size(), 6u);
+    EXPECT_EQ(IconTable[80].icon, IconTable[216].icon);
+    EXPECT_EQ(Picture(IconTable[145].icon), "C:\\p3.exe#0");
+    EXPECT_EQ(IconTable[290].icon, kResourceIcon);
+    EXPECT_EQ(IconTable[3600].icon, SlotIcon(IconTable[3600]));
+}
+
 TEST_F(IconTableTest, LineEndsAndTheLastLine) {
     struct Case {
         const char* bytes;

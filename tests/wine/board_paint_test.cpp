@@ -497,6 +497,64 @@ TEST(IconExtraction, RealFilesFollowTheFallbackChain) {
     EXPECT_FALSE(PathExists(""));
 }
 
+// An icon on white as DrawIcon leaves it in a cell: 32 x 32 pixels read from dc at (x, y).
+std::vector<COLORREF> CellPixels(HDC dc, int x, int y) {
+    std::vector<COLORREF> pixels;
+    for (int j = 0; j < 32; j++)
+        for (int i = 0; i < 32; i++)
+            pixels.push_back(GetPixel(dc, x + i, y + j));
+    return pixels;
+}
+
+// Loading only promises the icons; a page switched to before idle time made them shows every one of
+// them, each its own file's picture, on its first paint, and no other page's icons are made for it.
+TEST_F(BoardPaint, APageSwitchedToBeforeItsIconsWereMadeShowsThemOnItsFirstPaint) {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    std::string shell32 = std::string(system) + "\\shell32.dll";
+    const int slots[] = {141, 150, 175, 210, 71}; // page 3's corners and middle; page 2 (shown) last
+    std::string lines;
+    for (int i = 0; i < 5; i++)
+        lines += std::to_string(slots[i]) + "?ICONPATH?" + shell32 + "\n" + std::to_string(slots[i]) + "?ICONINDEX?" +
+                 std::to_string(3 + i) + "\n";
+    std::string dat = TempFile("icons.dat");
+    FILE* f = std::fopen(dat.c_str(), "wb");
+    std::fputs(lines.c_str(), f);
+    std::fclose(f);
+    ASSERT_EQ(LoadIconsFrom(dat.c_str(), true), 0);
+    DeleteFileA(dat.c_str());
+    ASSERT_NE(IconTable[141].promise, 0);
+    std::strcpy(Settings.ICONRECT, "0");
+    Settings.NowPage = 3;
+    HDC screen = GetDC(NULL);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 1000, 1000);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageA(window, WM_PRINTCLIENT, (WPARAM)dc, PRF_CLIENT);
+    HDC icon = CreateCompatibleDC(screen);
+    HBITMAP iconBitmap = CreateCompatibleBitmap(screen, 32, 32);
+    HGDIOBJ oldIcon = SelectObject(icon, iconBitmap);
+    for (int i = 0; i < 4; i++) {
+        HICON expected = NULL;
+        ASSERT_EQ(ExtractIconExA(shell32.c_str(), 3 + i, &expected, NULL, 1), 1u);
+        RECT all = {0, 0, 32, 32};
+        FillRect(icon, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+        DrawIcon(icon, 0, 0, expected);
+        DestroyIcon(expected);
+        int cell = (slots[i] - 141) % 70;
+        EXPECT_EQ(CellPixels(dc, 35 + 33 * (cell % 10), 35 + 33 * (cell / 10)), CellPixels(icon, 0, 0))
+            << "slot " << slots[i];
+    }
+    EXPECT_TRUE(IconsPromised()) << "page 2's icon waits for idle time";
+    SelectObject(icon, oldIcon);
+    DeleteObject(iconBitmap);
+    DeleteDC(icon);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(NULL, screen);
+}
+
 TEST_F(BoardPaint, GdiObjectCountStaysFlat) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
