@@ -8,7 +8,7 @@
 #include "launcher/board/hover_label.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
-#include "launcher/command/completion_images.h"
+#include "launcher/command/command_font.h"
 #include "launcher/command/completion_list.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
@@ -67,21 +67,6 @@ void ApplyCommandBoxRegion(HWND box, int width) {
 }
 
 } // namespace
-
-void GiveCommandFont(HWND window, HFONT& font, BOOL redraw) {
-    ReleaseCommandFont(font);
-    font = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                       FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
-    SendMessageA(window, WM_SETFONT, (WPARAM)font, redraw);
-}
-
-void ReleaseCommandFont(HFONT& font) {
-    if (font != NULL)
-        DeleteObject(font);
-    font = NULL;
-}
-
-HINSTANCE ProgramModule() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
 
 LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

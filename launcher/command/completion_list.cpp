@@ -1,5 +1,5 @@
 // The completion list: placement, the three ways it is filled, its column width, the walk with Up and
-// Down, and its own procedure.
+// Down, the idle warm-up, and its own procedure.
 #include "launcher/command/completion_list.h"
 
 #include <commctrl.h>
@@ -9,7 +9,7 @@
 #include "launcher/board/board_geometry.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
-#include "launcher/command/command_box.h"
+#include "launcher/command/command_font.h"
 #include "launcher/command/completion_images.h"
 #include "launcher/command/completion_order.h"
 #include "launcher/command/completion_rules.h"
@@ -91,6 +91,17 @@ void ForgetListMeasures() {
     for (MeasuredText& m : measuredTexts)
         m.width = -1;
     columnPadding = -1;
+}
+
+// The width the list view gives a slot's alias, measured once per text.
+int MeasureAliasWidth(int slot) {
+    MeasuredText& m = measuredTexts[slot];
+    const char* text = IconTable[slot].command;
+    if (m.width < 0 || std::strcmp(m.text, text) != 0) {
+        std::strcpy(m.text, text);
+        m.width = (int)SendMessageA(CompletionList, LVM_GETSTRINGWIDTHA, 0, (LPARAM)text);
+    }
+    return m.width;
 }
 
 void SizeColumn(int matches) {
@@ -211,6 +222,48 @@ void InsertForTheListToSort(int matches) {
     }
 }
 
+// --- Warm-up
+UINT_PTR warmTimer;
+const double kWarmMillisecondsPerTick = 8;
+int warmSlot; // the next slot the warm-up looks at
+
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+void StopWarming() {
+    if (warmTimer != 0)
+        KillTimer(NULL, warmTimer);
+    warmTimer = 0;
+}
+
+// One tick of the warm-up: the list's order, then images and text widths for the slots an alias can
+// match, until the tick's time is up.
+void CALLBACK WarmTick(HWND, UINT, UINT_PTR, DWORD) {
+    const int slots = BoardSlotCount(Settings);
+    const double end = Now() + kWarmMillisecondsPerTick;
+    ComputedOrderHolds(listOwner);
+    for (; warmSlot <= slots; warmSlot++) {
+        const IconEntry& e = IconTable[warmSlot];
+        if (e.icon == nullptr || e.command[0] == '\0')
+            continue;
+        CompletionImageOf(e.icon);
+        MeasureAliasWidth(warmSlot);
+        if (Now() > end)
+            return;
+    }
+    StopWarming();
+}
+
+// Called by ReleaseIcon before it destroys a handle: a slot may show a new icon now.
+void ForgetDestroyedIcon(IconHandle icon) {
+    if (ForgetIconImage(icon))
+        StartWarmingImages();
+}
+
 } // namespace
 
 void FillCompletionList() {
@@ -327,18 +380,6 @@ void EndCompletion(bool hideList) {
 
 void HideCompletionList() { ShowWindow(CompletionList, SW_HIDE); }
 
-int MeasureAliasWidth(int slot) {
-    MeasuredText& m = measuredTexts[slot];
-    const char* text = IconTable[slot].command;
-    if (m.width < 0 || std::strcmp(m.text, text) != 0) {
-        std::strcpy(m.text, text);
-        m.width = (int)SendMessageA(CompletionList, LVM_GETSTRINGWIDTHA, 0, (LPARAM)text);
-    }
-    return m.width;
-}
-
-void DecideCompletionOrder() { ComputedOrderHolds(listOwner); }
-
 LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -346,7 +387,8 @@ LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_DESTROY:
         ReleaseCommandFont(completionListFont);
-        ForgetCompletionImages();
+        StopWarming();
+        ForgetCompletionImages(); // the list view releases the image list it holds as it goes
         ForgetListMeasures();
         break;
     case WM_LBUTTONDOWN: {
@@ -384,6 +426,25 @@ void CreateCompletionList(HWND mainWindow) {
     SendMessageA(CompletionList, LVM_SETTEXTCOLOR, 0, kListText);
     ForgetListMeasures();
     SetListImages(CompletionList, LVSIL_SMALL, CreateCompletionImages());
+    SetIconDestroyedListener(ForgetDestroyedIcon);
 }
 
 void DestroyCompletionList() { DestroyWindow(CompletionList); }
+
+void StartWarmingImages() {
+    warmSlot = 1;
+    if (CompletionList != NULL)
+        warmTimer = SetTimer(NULL, warmTimer, USER_TIMER_MINIMUM, WarmTick);
+}
+
+void ReleaseCompletionImages() {
+    HIMAGELIST images = CompletionImages();
+    if (images == NULL)
+        return;
+    const bool held = IsWindow(CompletionList) &&
+                      (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0) == images;
+    if (!held)
+        ImageList_Destroy(images);
+    StopWarming();
+    ForgetCompletionImages();
+}

@@ -1,5 +1,5 @@
 // The completion list under the command box: where it stands, how it is filled and sized, how Up and
-// Down walk it, and how the completion ends.
+// Down walk it, how the completion ends, and the idle warm-up of its images, widths and order.
 #pragma once
 
 #include <windows.h>
@@ -24,10 +24,11 @@ void SelectPreviousCompletion(HWND box);
 void EndCompletion(bool hideList = true);
 // Hides the list only (the box lost the focus, the board was clicked): Up and Down still walk it.
 void HideCompletionList();
-// The width the list view gives a slot's alias, measured once per text.
-int MeasureAliasWidth(int slot);
-// Decides how the list's items are ordered (completion_order.h), if not yet: in idle time, so the
-// first key need not.
-void DecideCompletionOrder();
+// The warm-up: in idle time, at each tick of a timer (which comes only when no other message waits),
+// decides the items' order, then makes the images and measures the text widths of the aliases, a few
+// at a tick, so a key need not. Starts afresh whenever an icon with an image is destroyed.
+void StartWarmingImages();
+// Releases the latest image list unless a live list view still holds it.
+void ReleaseCompletionImages();
 
 LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,8 +1,11 @@
+// Small Win32 helpers of the launcher's windows: the module, code-page texts, subclassing, placing.
 #include "launcher/common/window.h"
 
 #include "launcher/common/text.h"
 
 HINSTANCE programInstance;
+
+HINSTANCE ProgramModule() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
 
 void WidenText(const char* text, wchar_t* out, int size) {
     if (size <= 0)

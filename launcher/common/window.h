@@ -7,6 +7,9 @@
 
 // The program's module: its resources (icon, cursors, menus, dialogs) come from here.
 extern HINSTANCE programInstance;
+// The module the launcher's own windows are made from: the program's, or this module when none is
+// set (tests).
+HINSTANCE ProgramModule();
 
 // The program's own texts are UTF-16 (L"..."), so they read the same on every system; texts from the
 // user's files (titles, names, paths) are bytes of the system code page. This turns one of those into
