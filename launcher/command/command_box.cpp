@@ -1,5 +1,6 @@
 // The command box: its creation, font and rounded outline, and its keys: typing completes, Up and
-// Down walk the completion list, Enter runs the text, Alt+F4 hides the launcher.
+// Down walk the completion list, Enter runs the text, Alt+F4 hides the launcher. The list it was made
+// under tells it when rows are drawn, and it passes that on to the list.
 #include "launcher/command/command_box.h"
 
 #include <commctrl.h>
@@ -97,6 +98,11 @@ LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         if (HideOnAltF4(GetParent(box), wParam))
             return 0;
         break;
+    case WM_NOTIFY:
+        // The completion list was made under the box, so it tells the box.
+        if (((NMHDR*)lParam)->hwndFrom == CompletionList)
+            return AnswerCompletionListNotice((NMHDR*)lParam);
+        break;
     }
     return CallWindowProcA(commandBoxBaseProc, box, message, wParam, lParam);
 }
@@ -125,7 +131,7 @@ void CreateCommandControls(HWND mainWindow) {
 
     // The label and the list are children of the desktop, so they may stand outside the main window.
     CreateHoverLabel(ProgramModule());
-    CreateCompletionList(mainWindow);
+    CreateCompletionList(CommandBox);
 
     SetFocus(CommandBox);
     SendMessageA(CommandBox, WM_CREATE, 0, 0);

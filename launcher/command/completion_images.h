@@ -1,5 +1,6 @@
-// The 16 x 16 images beside the completion list's items: one per distinct icon handle, made once
-// into the one image list the list holds, and found again through the image map.
+// The 16 x 16 images beside the completion list's items: one per distinct icon handle, each given its
+// place in the one image list the list holds when an item first needs it, and drawn there once, just
+// before it is first shown.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +12,15 @@
 HIMAGELIST CreateCompletionImages();
 // The latest image list; NULL once forgotten.
 HIMAGELIST CompletionImages();
-// The image showing icon, made now if there is none yet; -1 when the icon cannot be drawn.
+// The place of icon's image in the image list, kept for it from now on (the image itself is drawn
+// there by MakeCompletionImage); -1 for no icon, or when no more places are handed out.
 int CompletionImageOf(IconHandle icon);
+// Gives the image list every place handed out so far, in one growth.
+void GrowCompletionImages();
+// Draws icon's image into its place unless it is there already (about a millisecond under Wine). An
+// icon without a place (never asked for, or destroyed since) is left alone.
+void MakeCompletionImage(IconHandle icon);
+bool CompletionImageMade(IconHandle icon);
 // False once so many images of destroyed icons have gathered that the next fill starts from an empty
 // image list (ClearStaleImages); until then the images a list's items show stay where they are.
 bool ImagesKept();

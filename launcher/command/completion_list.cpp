@@ -178,10 +178,11 @@ bool RewriteShortList(int matches) {
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = MatchAtRow(i);
         LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
         item.iItem = i;
         item.pszText = const_cast<char*>(e.command);
         item.iImage = CompletionImageOf(e.icon);
+        item.lParam = (LPARAM)e.icon;
         SendMessageA(CompletionList, LVM_SETITEMA, 0, (LPARAM)&item);
     }
     if (AnyItemFocusedOrSelected()) {
@@ -204,7 +205,7 @@ void InsertInComputedOrder(int matches) {
     SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = MatchAtRow(i);
-        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(e.icon));
+        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(e.icon), (LPARAM)e.icon);
     }
     DWORD sortingOff = sorting.styleNew;
     sorting.styleNew = sorting.styleOld;
@@ -218,11 +219,15 @@ void InsertForTheListToSort(int matches) {
     SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = IconTable[MatchList[i + 1]];
-        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(e.icon));
+        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(e.icon), (LPARAM)e.icon);
     }
 }
 
-// --- Warm-up
+// --- Images and the warm-up
+// Each item carries its slot's icon handle, and an item's image is made just before the list view
+// first draws the item (its drawing notification comes to the box, which hands it here). What no
+// drawing asked for is made in idle time: the images of the rows in view first (in case the list was
+// not drawn: hidden, or covered), then those of every alias, with the list's order and text widths.
 UINT_PTR warmTimer;
 const double kWarmMillisecondsPerTick = 8;
 int warmSlot; // the next slot the warm-up looks at
@@ -240,22 +245,61 @@ void StopWarming() {
     warmTimer = 0;
 }
 
-// One tick of the warm-up: the list's order, then images and text widths for the slots an alias can
-// match, until the tick's time is up.
+// Starts the warm-up unless it is running already.
+void KeepWarming() {
+    if (warmTimer == 0)
+        StartWarmingImages();
+}
+
+// The images of the rows in view (the last one perhaps in part) not made yet.
+void MakeVisibleRowImages() {
+    const int count = (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0);
+    const int top = (int)SendMessageA(CompletionList, LVM_GETTOPINDEX, 0, 0);
+    const int end = top + (int)SendMessageA(CompletionList, LVM_GETCOUNTPERPAGE, 0, 0) + 1;
+    for (int row = top; row < end && row < count; row++) {
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        if (SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item))
+            MakeCompletionImage((IconHandle)item.lParam);
+    }
+}
+
+// Gives every alias's icon its place at the start of a pass, so the image list grows once for all.
+void PlaceAliasImages(int slots) {
+    for (int slot = 1; slot <= slots; slot++)
+        if (IconTable[slot].icon != nullptr && IconTable[slot].command[0] != '\0')
+            CompletionImageOf(IconTable[slot].icon);
+    GrowCompletionImages();
+}
+
+// One tick of the warm-up: the list's order and the rows in view, then images and text widths for the
+// slots an alias can match, until the tick's time is up.
 void CALLBACK WarmTick(HWND, UINT, UINT_PTR, DWORD) {
     const int slots = BoardSlotCount(Settings);
     const double end = Now() + kWarmMillisecondsPerTick;
     ComputedOrderHolds(listOwner);
+    MakeVisibleRowImages();
+    if (warmSlot == 1)
+        PlaceAliasImages(slots);
     for (; warmSlot <= slots; warmSlot++) {
         const IconEntry& e = IconTable[warmSlot];
         if (e.icon == nullptr || e.command[0] == '\0')
             continue;
-        CompletionImageOf(e.icon);
+        MakeCompletionImage(e.icon);
         MeasureAliasWidth(warmSlot);
         if (Now() > end)
             return;
     }
     StopWarming();
+}
+
+// True when a match's image is still to be made.
+bool MatchImagesMissing(int matches) {
+    for (int i = 1; i <= matches; i++)
+        if (!CompletionImageMade(IconTable[MatchList[i]].icon))
+            return true;
+    return false;
 }
 
 // Called by ReleaseIcon before it destroys a handle: a slot may show a new icon now.
@@ -264,10 +308,8 @@ void ForgetDestroyedIcon(IconHandle icon) {
         StartWarmingImages();
 }
 
-} // namespace
-
-void FillCompletionList() {
-    const int matches = MatchCount();
+// Makes the list show the matches, in one of three ways.
+void FillItems(int matches) {
     const bool computed = ComputedOrderHolds(listOwner);
     if (computed) {
         OrderMatches(matches);
@@ -289,7 +331,8 @@ void FillCompletionList() {
         DefWindowProcA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
-    ClearStaleImages();
+    if (ClearStaleImages())
+        StartWarmingImages(); // the emptied image list fills again in idle time
     if (!columnMade) {
         InsertNameColumn(CompletionList, 0);
         columnMade = true;
@@ -309,6 +352,17 @@ void FillCompletionList() {
     } else {
         InvalidateRect(CompletionList, NULL, TRUE);
     }
+}
+
+} // namespace
+
+void FillCompletionList() {
+    const int matches = MatchCount();
+    FillItems(matches);
+    // The items' images are drawn as their rows are; none is made here.
+    GrowCompletionImages();
+    if (MatchImagesMissing(matches))
+        KeepWarming();
 }
 
 void ShowCompletion(HWND box, int matches) {
@@ -409,16 +463,17 @@ LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPAR
     return CallWindowProcA(completionListBaseProc, list, message, wParam, lParam);
 }
 
-void CreateCompletionList(HWND mainWindow) {
-    listOwner = mainWindow;
-    // Made as the main window's child, then handed to the desktop: a list view keeps sending its
-    // notifications (one or two for every item inserted or deleted) to the parent it was made with.
-    // The desktop window lives in another process, and under Wine each of those would be a round trip
-    // to it, most of a key release's time; the main window answers them on this thread.
+void CreateCompletionList(HWND box) {
+    listOwner = GetParent(box);
+    // Made as the box's child, then handed to the desktop: a list view keeps sending its notifications
+    // (one or two for every item inserted or deleted, one for every row drawn) to the parent it was
+    // made with. The desktop window lives in another process, and under Wine each of those would be a
+    // round trip to it, most of a key release's time; the box answers them on this thread, and hands
+    // the drawing ones back here (AnswerCompletionListNotice).
     CompletionList = CreateWindowExA(WS_EX_TOOLWINDOW, WC_LISTVIEWA, "",
                                      WS_CHILD | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                                          LVS_SORTASCENDING | LVS_NOLABELWRAP | LVS_NOCOLUMNHEADER,
-                                     0, 0, 200, 100, mainWindow, (HMENU)IDC_COMPLETIONLIST, ProgramModule(), NULL);
+                                     0, 0, 200, 100, box, (HMENU)IDC_COMPLETIONLIST, ProgramModule(), NULL);
     SetParent(CompletionList, GetDesktopWindow());
     completionListBaseProc = SubclassWindow(CompletionList, CompletionListProc);
     SendMessageA(CompletionList, LVM_SETBKCOLOR, 0, kListBackground);
@@ -430,6 +485,21 @@ void CreateCompletionList(HWND mainWindow) {
 }
 
 void DestroyCompletionList() { DestroyWindow(CompletionList); }
+
+LRESULT AnswerCompletionListNotice(const NMHDR* notice) {
+    if (notice->code != NM_CUSTOMDRAW)
+        return 0;
+    const NMLVCUSTOMDRAW* draw = (const NMLVCUSTOMDRAW*)notice;
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        // The list view draws the item's image right after this.
+        MakeCompletionImage((IconHandle)draw->nmcd.lItemlParam);
+        break;
+    }
+    return CDRF_DODEFAULT;
+}
 
 void StartWarmingImages() {
     warmSlot = 1;

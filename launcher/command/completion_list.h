@@ -3,12 +3,17 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 // A child of the desktop, so it may stand below the launcher's edge.
 extern HWND CompletionList;
 
-// Creates the list (hidden) with its colours and image list; its owner is the main window.
-void CreateCompletionList(HWND mainWindow);
+// Creates the list (hidden) with its colours and image list, for box (a child of the main window).
+// The list's notifications go to box, which passes them to AnswerCompletionListNotice.
+void CreateCompletionList(HWND box);
+// What the list view expects back for one of its notifications: before each item is drawn, that
+// item's image is made.
+LRESULT AnswerCompletionListNotice(const NMHDR* notice);
 void DestroyCompletionList();
 // Fills the list with MatchList's matches (matches of them), sizes it and, when ComplementFunction is
 // on, shows it under box; the first item's text goes into box, its untyped tail selected.
