@@ -29,9 +29,11 @@ void SelectPreviousCompletion(HWND box);
 void EndCompletion(bool hideList = true);
 // Hides the list only (the box lost the focus, the board was clicked): Up and Down still walk it.
 void HideCompletionList();
-// The warm-up: in idle time, at each tick of a timer (which comes only when no other message waits),
-// decides the items' order, then makes the images and measures the text widths of the aliases, a few
-// at a tick, so a key need not. Starts afresh whenever an icon with an image is destroyed.
+// The warm-up: in idle time, at each tick of a timer (which comes only when no other message waits,
+// a paint included), decides the items' order, makes the images of the rows in view that were not
+// drawn, then makes the images and measures the text widths of the aliases, a few at a tick, so a key
+// need not. Runs again whenever an icon with an image is destroyed, after the image list was
+// emptied, and after a fill that left an image to make.
 void StartWarmingImages();
 // Releases the latest image list unless a live list view still holds it.
 void ReleaseCompletionImages();
