@@ -15,7 +15,7 @@ extern int MatchList[kMatchListSize];
 // What the user typed of the box text: the prefix for completion (at most 511 bytes and a 0).
 extern char TypedPrefix[kTextSize];
 // True while Up and Down walk the completion list instead of moving the caret. Set by a key release
-// that completes; EndCompletion (command_box.h) clears it.
+// that completes; EndCompletion (completion_list.h) clears it.
 extern bool CompletionActive;
 
 // Folds 'a'..'z' to 'A'..'Z' byte by byte, trail bytes of two-byte characters included.

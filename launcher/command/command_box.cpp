@@ -1,5 +1,6 @@
 // The command box: its creation, font and rounded outline, and its keys: typing completes, Up and
-// Down walk the completion list, Enter runs the text, Alt+F4 hides the launcher.
+// Down walk the completion list, Enter runs the text, Alt+F4 hides the launcher. The list it was made
+// under tells it when rows are drawn, and it passes that on to the list.
 #include "launcher/command/command_box.h"
 
 #include <commctrl.h>
@@ -8,7 +9,7 @@
 #include "launcher/board/hover_label.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
-#include "launcher/command/completion_images.h"
+#include "launcher/command/command_font.h"
 #include "launcher/command/completion_list.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
@@ -68,21 +69,6 @@ void ApplyCommandBoxRegion(HWND box, int width) {
 
 } // namespace
 
-void GiveCommandFont(HWND window, HFONT& font, BOOL redraw) {
-    ReleaseCommandFont(font);
-    font = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                       FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
-    SendMessageA(window, WM_SETFONT, (WPARAM)font, redraw);
-}
-
-void ReleaseCommandFont(HFONT& font) {
-    if (font != NULL)
-        DeleteObject(font);
-    font = NULL;
-}
-
-HINSTANCE ProgramModule() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
-
 LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -112,6 +98,11 @@ LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         if (HideOnAltF4(GetParent(box), wParam))
             return 0;
         break;
+    case WM_NOTIFY:
+        // The completion list was made under the box, so it tells the box.
+        if (((NMHDR*)lParam)->hwndFrom == CompletionList)
+            return AnswerCompletionListNotice((NMHDR*)lParam);
+        break;
     }
     return CallWindowProcA(commandBoxBaseProc, box, message, wParam, lParam);
 }
@@ -140,7 +131,7 @@ void CreateCommandControls(HWND mainWindow) {
 
     // The label and the list are children of the desktop, so they may stand outside the main window.
     CreateHoverLabel(ProgramModule());
-    CreateCompletionList(mainWindow);
+    CreateCompletionList(CommandBox);
 
     SetFocus(CommandBox);
     SendMessageA(CommandBox, WM_CREATE, 0, 0);

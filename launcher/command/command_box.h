@@ -1,5 +1,6 @@
 // The command box: the edit control at the bottom of the main window. Its completion list, the
-// list's images and its order have rooms of their own (completion_*.h).
+// list's images and order, and the font the box and the list share have rooms of their own
+// (completion_*.h, command_font.h); the box uses them, none of them uses the box.
 #pragma once
 
 #include <windows.h>
@@ -11,10 +12,3 @@ void CreateCommandControls(HWND mainWindow);
 // Moves the box to its place for the main window's current size, with its rounded outline.
 void PlaceCommandBox(HWND mainWindow);
 LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The font of the box and of its completion list: made anew into font (the window's own, released
-// at its WM_DESTROY by ReleaseCommandFont) and handed to the window.
-void GiveCommandFont(HWND window, HFONT& font, BOOL redraw);
-void ReleaseCommandFont(HFONT& font);
-// The module the controls are made from: the program's, or this module when none is set (tests).
-HINSTANCE ProgramModule();

@@ -1,5 +1,6 @@
-// The 16 x 16 images beside the completion list's items: one per distinct icon handle, made once
-// into the one image list the list holds, and the idle warm-up that makes them before a key needs them.
+// The 16 x 16 images beside the completion list's items: one per distinct icon handle, each given its
+// place in the one image list the list holds when an item first needs it, and drawn there once, just
+// before it is first shown.
 #pragma once
 
 #include <windows.h>
@@ -7,19 +8,26 @@
 
 #include "launcher/common/platform.h"
 
-// Makes the image list for the completion list, which destroys it with itself, and starts listening
-// for destroyed icons.
+// Makes the image list for the completion list, which destroys it with itself; no image is known yet.
 HIMAGELIST CreateCompletionImages();
-// The image showing icon, made now if there is none yet; -1 when the icon cannot be drawn.
+// The latest image list; NULL once forgotten.
+HIMAGELIST CompletionImages();
+// The place of icon's image in the image list, kept for it from now on (the image itself is drawn
+// there by MakeCompletionImage); -1 for no icon, or when no more places are handed out.
 int CompletionImageOf(IconHandle icon);
+// Gives the image list every place handed out so far, in one growth.
+void GrowCompletionImages();
+// Draws icon's image into its place unless it is there already (about a millisecond under Wine). An
+// icon without a place (never asked for, or destroyed since) is left alone.
+void MakeCompletionImage(IconHandle icon);
+bool CompletionImageMade(IconHandle icon);
 // False once so many images of destroyed icons have gathered that the next fill starts from an empty
 // image list (ClearStaleImages); until then the images a list's items show stay where they are.
 bool ImagesKept();
-void ClearStaleImages();
-// The list view and its image list are gone: every image is forgotten and the warm-up stops.
+// Empties the image list when ImagesKept is false; true when it did.
+bool ClearStaleImages();
+// Called before icon is destroyed: its image is forgotten (the value may come back for another icon).
+// True when it had one.
+bool ForgetIconImage(IconHandle icon);
+// The image list is gone or let go of: every image is forgotten.
 void ForgetCompletionImages();
-// Makes the images (and the list's text widths and order) of the aliases' icons in idle time, a few
-// at each tick of a timer, which comes only when no other message waits.
-void StartWarmingImages();
-// Releases the latest image list unless a live list view still holds it.
-void ReleaseCompletionImages();

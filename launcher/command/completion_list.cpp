@@ -1,5 +1,5 @@
 // The completion list: placement, the three ways it is filled, its column width, the walk with Up and
-// Down, and its own procedure.
+// Down, the idle warm-up, and its own procedure.
 #include "launcher/command/completion_list.h"
 
 #include <commctrl.h>
@@ -9,7 +9,7 @@
 #include "launcher/board/board_geometry.h"
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
-#include "launcher/command/command_box.h"
+#include "launcher/command/command_font.h"
 #include "launcher/command/completion_images.h"
 #include "launcher/command/completion_order.h"
 #include "launcher/command/completion_rules.h"
@@ -93,6 +93,17 @@ void ForgetListMeasures() {
     columnPadding = -1;
 }
 
+// The width the list view gives a slot's alias, measured once per text.
+int MeasureAliasWidth(int slot) {
+    MeasuredText& m = measuredTexts[slot];
+    const char* text = IconTable[slot].command;
+    if (m.width < 0 || std::strcmp(m.text, text) != 0) {
+        std::strcpy(m.text, text);
+        m.width = (int)SendMessageA(CompletionList, LVM_GETSTRINGWIDTHA, 0, (LPARAM)text);
+    }
+    return m.width;
+}
+
 void SizeColumn(int matches) {
     int widest = 0;
     for (int i = 1; i <= matches; i++) {
@@ -167,10 +178,12 @@ bool RewriteShortList(int matches) {
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = MatchAtRow(i);
         LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
         item.iItem = i;
         item.pszText = const_cast<char*>(e.command);
-        item.iImage = CompletionImageOf(SlotIcon(e));
+        const IconHandle icon = SlotIcon(e);
+        item.iImage = CompletionImageOf(icon);
+        item.lParam = (LPARAM)icon;
         SendMessageA(CompletionList, LVM_SETITEMA, 0, (LPARAM)&item);
     }
     if (AnyItemFocusedOrSelected()) {
@@ -193,7 +206,8 @@ void InsertInComputedOrder(int matches) {
     SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = MatchAtRow(i);
-        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(SlotIcon(e)));
+        const IconHandle icon = SlotIcon(e);
+        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(icon), (LPARAM)icon);
     }
     DWORD sortingOff = sorting.styleNew;
     sorting.styleNew = sorting.styleOld;
@@ -207,14 +221,102 @@ void InsertForTheListToSort(int matches) {
     SendMessageA(CompletionList, LVM_SETITEMCOUNT, matches, 0);
     for (int i = 0; i < matches; i++) {
         const IconEntry& e = IconTable[MatchList[i + 1]];
-        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(SlotIcon(e)));
+        const IconHandle icon = SlotIcon(e);
+        InsertImageItem(CompletionList, i, e.command, CompletionImageOf(icon), (LPARAM)icon);
     }
 }
 
-} // namespace
+// --- Images and the warm-up
+// Each item carries its slot's icon handle, and an item's image is made just before the list view
+// first draws the item (its drawing notification comes to the box, which hands it here). What no
+// drawing asked for is made in idle time: the images of the rows in view first (in case the list was
+// not drawn: hidden, or covered), then those of every alias, with the list's order and text widths.
+UINT_PTR warmTimer;
+const double kWarmMillisecondsPerTick = 8;
+int warmSlot; // the next slot the warm-up looks at
 
-void FillCompletionList() {
-    const int matches = MatchCount();
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+void StopWarming() {
+    if (warmTimer != 0)
+        KillTimer(NULL, warmTimer);
+    warmTimer = 0;
+}
+
+// Starts the warm-up unless it is running already.
+void KeepWarming() {
+    if (warmTimer == 0)
+        StartWarmingImages();
+}
+
+// The images of the rows in view (the last one perhaps in part) not made yet.
+void MakeVisibleRowImages() {
+    const int count = (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0);
+    const int top = (int)SendMessageA(CompletionList, LVM_GETTOPINDEX, 0, 0);
+    const int end = top + (int)SendMessageA(CompletionList, LVM_GETCOUNTPERPAGE, 0, 0) + 1;
+    for (int row = top; row < end && row < count; row++) {
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        if (SendMessageA(CompletionList, LVM_GETITEMA, 0, (LPARAM)&item))
+            MakeCompletionImage((IconHandle)item.lParam);
+    }
+}
+
+// Gives every alias's icon its place at the start of a pass, so the image list grows once for all.
+void PlaceAliasImages(int slots) {
+    for (int slot = 1; slot <= slots; slot++)
+        if (IconTable[slot].icon != nullptr && IconTable[slot].command[0] != '\0')
+            CompletionImageOf(IconTable[slot].icon);
+    GrowCompletionImages();
+}
+
+// One tick of the warm-up: the list's order and the rows in view, then images and text widths for the
+// slots an alias can match, until the tick's time is up.
+void CALLBACK WarmTick(HWND, UINT, UINT_PTR, DWORD) {
+    const int slots = BoardSlotCount(Settings);
+    const double end = Now() + kWarmMillisecondsPerTick;
+    ComputedOrderHolds(listOwner);
+    MakeVisibleRowImages();
+    // Icons that loading promised are made first, nearest page first (icon_table_win.cpp); until then
+    // a slot holds only a stand-in, which has no image.
+    if (IconsPromised())
+        return;
+    if (warmSlot == 1)
+        PlaceAliasImages(slots);
+    for (; warmSlot <= slots; warmSlot++) {
+        const IconEntry& e = IconTable[warmSlot];
+        if (e.icon == nullptr || e.command[0] == '\0')
+            continue;
+        MakeCompletionImage(SlotIcon(e));
+        MeasureAliasWidth(warmSlot);
+        if (Now() > end)
+            return;
+    }
+    StopWarming();
+}
+
+// True when a match's image is still to be made.
+bool MatchImagesMissing(int matches) {
+    for (int i = 1; i <= matches; i++)
+        if (!CompletionImageMade(SlotIcon(IconTable[MatchList[i]])))
+            return true;
+    return false;
+}
+
+// Called by ReleaseIcon before it destroys a handle: a slot may show a new icon now.
+void ForgetDestroyedIcon(IconHandle icon) {
+    if (ForgetIconImage(icon))
+        StartWarmingImages();
+}
+
+// Makes the list show the matches, in one of three ways.
+void FillItems(int matches) {
     const bool computed = ComputedOrderHolds(listOwner);
     if (computed) {
         OrderMatches(matches);
@@ -236,7 +338,8 @@ void FillCompletionList() {
         DefWindowProcA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, WM_SETREDRAW, FALSE, 0);
     SendMessageA(CompletionList, LVM_DELETEALLITEMS, 0, 0);
-    ClearStaleImages();
+    if (ClearStaleImages())
+        StartWarmingImages(); // the emptied image list fills again in idle time
     if (!columnMade) {
         InsertNameColumn(CompletionList, 0);
         columnMade = true;
@@ -256,6 +359,17 @@ void FillCompletionList() {
     } else {
         InvalidateRect(CompletionList, NULL, TRUE);
     }
+}
+
+} // namespace
+
+void FillCompletionList() {
+    const int matches = MatchCount();
+    FillItems(matches);
+    // The items' images are drawn as their rows are; none is made here.
+    GrowCompletionImages();
+    if (MatchImagesMissing(matches))
+        KeepWarming();
 }
 
 void ShowCompletion(HWND box, int matches) {
@@ -327,18 +441,6 @@ void EndCompletion(bool hideList) {
 
 void HideCompletionList() { ShowWindow(CompletionList, SW_HIDE); }
 
-int MeasureAliasWidth(int slot) {
-    MeasuredText& m = measuredTexts[slot];
-    const char* text = IconTable[slot].command;
-    if (m.width < 0 || std::strcmp(m.text, text) != 0) {
-        std::strcpy(m.text, text);
-        m.width = (int)SendMessageA(CompletionList, LVM_GETSTRINGWIDTHA, 0, (LPARAM)text);
-    }
-    return m.width;
-}
-
-void DecideCompletionOrder() { ComputedOrderHolds(listOwner); }
-
 LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -346,7 +448,8 @@ LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_DESTROY:
         ReleaseCommandFont(completionListFont);
-        ForgetCompletionImages();
+        StopWarming();
+        ForgetCompletionImages(); // the list view releases the image list it holds as it goes
         ForgetListMeasures();
         break;
     case WM_LBUTTONDOWN: {
@@ -367,16 +470,17 @@ LRESULT CALLBACK CompletionListProc(HWND list, UINT message, WPARAM wParam, LPAR
     return CallWindowProcA(completionListBaseProc, list, message, wParam, lParam);
 }
 
-void CreateCompletionList(HWND mainWindow) {
-    listOwner = mainWindow;
-    // Made as the main window's child, then handed to the desktop: a list view keeps sending its
-    // notifications (one or two for every item inserted or deleted) to the parent it was made with.
-    // The desktop window lives in another process, and under Wine each of those would be a round trip
-    // to it, most of a key release's time; the main window answers them on this thread.
+void CreateCompletionList(HWND box) {
+    listOwner = GetParent(box);
+    // Made as the box's child, then handed to the desktop: a list view keeps sending its notifications
+    // (one or two for every item inserted or deleted, one for every row drawn) to the parent it was
+    // made with. The desktop window lives in another process, and under Wine each of those would be a
+    // round trip to it, most of a key release's time; the box answers them on this thread, and hands
+    // the drawing ones back here (AnswerCompletionListNotice).
     CompletionList = CreateWindowExA(WS_EX_TOOLWINDOW, WC_LISTVIEWA, "",
                                      WS_CHILD | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                                          LVS_SORTASCENDING | LVS_NOLABELWRAP | LVS_NOCOLUMNHEADER,
-                                     0, 0, 200, 100, mainWindow, (HMENU)IDC_COMPLETIONLIST, ProgramModule(), NULL);
+                                     0, 0, 200, 100, box, (HMENU)IDC_COMPLETIONLIST, ProgramModule(), NULL);
     SetParent(CompletionList, GetDesktopWindow());
     completionListBaseProc = SubclassWindow(CompletionList, CompletionListProc);
     SendMessageA(CompletionList, LVM_SETBKCOLOR, 0, kListBackground);
@@ -384,6 +488,40 @@ void CreateCompletionList(HWND mainWindow) {
     SendMessageA(CompletionList, LVM_SETTEXTCOLOR, 0, kListText);
     ForgetListMeasures();
     SetListImages(CompletionList, LVSIL_SMALL, CreateCompletionImages());
+    SetIconDestroyedListener(ForgetDestroyedIcon);
 }
 
 void DestroyCompletionList() { DestroyWindow(CompletionList); }
+
+LRESULT AnswerCompletionListNotice(const NMHDR* notice) {
+    if (notice->code != NM_CUSTOMDRAW)
+        return 0;
+    const NMLVCUSTOMDRAW* draw = (const NMLVCUSTOMDRAW*)notice;
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        // The list view draws the item's image right after this.
+        MakeCompletionImage((IconHandle)draw->nmcd.lItemlParam);
+        break;
+    }
+    return CDRF_DODEFAULT;
+}
+
+void StartWarmingImages() {
+    warmSlot = 1;
+    if (CompletionList != NULL)
+        warmTimer = SetTimer(NULL, warmTimer, USER_TIMER_MINIMUM, WarmTick);
+}
+
+void ReleaseCompletionImages() {
+    HIMAGELIST images = CompletionImages();
+    if (images == NULL)
+        return;
+    const bool held = IsWindow(CompletionList) &&
+                      (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0) == images;
+    if (!held)
+        ImageList_Destroy(images);
+    StopWarming();
+    ForgetCompletionImages();
+}

@@ -38,7 +38,19 @@ bool AddImage(ImageMap& map, IconHandle icon, int image) {
         map.count++;
     e.icon = icon;
     e.image = image;
+    e.made = false;
     return true;
+}
+
+bool ImageMade(const ImageMap& map, IconHandle icon) {
+    const ImageMap::Entry& e = map.entries[EntryOf(map, icon)];
+    return icon != nullptr && e.icon == icon && e.made;
+}
+
+void MarkImageMade(ImageMap& map, IconHandle icon) {
+    ImageMap::Entry& e = map.entries[EntryOf(map, icon)];
+    if (icon != nullptr && e.icon == icon)
+        e.made = true;
 }
 
 bool RemoveImage(ImageMap& map, IconHandle icon) {

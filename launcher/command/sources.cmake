@@ -6,6 +6,7 @@ list(APPEND ZELT_CORE_SOURCES
     launcher/command/image_map.cpp)
 list(APPEND ZELT_WIN_SOURCES
     launcher/command/command_box.cpp
+    launcher/command/command_font.cpp
     launcher/command/completion_list.cpp
     launcher/command/completion_images.cpp
     launcher/command/completion_order.cpp)

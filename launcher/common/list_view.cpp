@@ -22,12 +22,13 @@ void InsertNameColumn(HWND listView, int width) {
 
 void InsertImageItem(HWND listView, int index, const char* text) { InsertImageItem(listView, index, text, index); }
 
-void InsertImageItem(HWND listView, int index, const char* text, int image) {
+void InsertImageItem(HWND listView, int index, const char* text, int image, LPARAM param) {
     LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index;
     item.iSubItem = 0;
     item.pszText = const_cast<char*>(text);
     item.iImage = image;
+    item.lParam = param;
     SendMessageA(listView, LVM_INSERTITEMA, 0, (LPARAM)&item);
 }

@@ -11,5 +11,6 @@ void SetListImages(HWND listView, int kind, HIMAGELIST images);
 void InsertNameColumn(HWND listView, int width);
 // Inserts item index with the given text, showing image index of the list's images.
 void InsertImageItem(HWND listView, int index, const char* text);
-// Inserts item index with the given text, showing the given image of the list's images.
-void InsertImageItem(HWND listView, int index, const char* text, int image);
+// Inserts item index with the given text, showing the given image of the list's images, and
+// carrying param (given back with the item's drawing notifications).
+void InsertImageItem(HWND listView, int index, const char* text, int image, LPARAM param = 0);

@@ -1,7 +1,9 @@
-// Small Win32 helpers every window of the launcher uses.
+// Small Win32 helpers every window of the launcher uses: the module, subclassing, placing.
 #include "launcher/common/window.h"
 
 HINSTANCE programInstance;
+
+HINSTANCE ProgramModule() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
 
 WNDPROC SubclassWindow(HWND window, WNDPROC procedure) {
     return (WNDPROC)SetWindowLongA(window, GWL_WNDPROC, (LONG)(LONG_PTR)procedure);

@@ -8,6 +8,9 @@
 
 // The program's module: its resources (icon, cursors, menus, dialogs) come from here.
 extern HINSTANCE programInstance;
+// The module the launcher's own windows are made from: the program's, or this module when none is
+// set (tests).
+HINSTANCE ProgramModule();
 
 // Replaces a window's procedure and returns the one it had, for CallWindowProcA.
 WNDPROC SubclassWindow(HWND window, WNDPROC procedure);

@@ -7,7 +7,6 @@
 #include "launcher/board/icon_table.h"
 #include "launcher/command/command.h"
 #include "launcher/command/command_box.h"
-#include "launcher/command/completion_images.h"
 #include "launcher/command/completion_list.h"
 #include "launcher/common/platform.h"
 #include "launcher/common/resource_ids.h"

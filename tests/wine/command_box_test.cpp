@@ -50,6 +50,12 @@ std::string ItemText(int index) {
 
 int ItemCount() { return (int)SendMessageA(CompletionList, LVM_GETITEMCOUNT, 0, 0); }
 
+// Brings a row into view and lets the list paint: an item's image is made as its row is first drawn.
+void DrawRow(int row) {
+    SendMessageA(CompletionList, LVM_ENSUREVISIBLE, row, FALSE);
+    UpdateWindow(CompletionList);
+}
+
 int RowHeight() {
     RECT row = {};
     row.left = LVIR_BOUNDS;
@@ -331,6 +337,7 @@ TEST_F(CommandBoxTest, ShortListsShowEachKeysMatchesInOrderBesideTheirIcons) {
         HIMAGELIST images = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
         for (int i = 0; i < 5; i++) {
             EXPECT_EQ(ItemText(i), expected[i]) << "round " << round;
+            DrawRow(i);
             LVITEMA item = {};
             item.mask = LVIF_IMAGE;
             item.iItem = i;
@@ -495,6 +502,7 @@ TEST_F(CommandBoxTest, EachItemShowsItsSlotsIconAfterIconsChange) {
         Letter(box, 'i');
         HIMAGELIST images = (HIMAGELIST)SendMessageA(CompletionList, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
         for (int i = 0; i < ItemCount(); i++) {
+            DrawRow(i);
             LVITEMA item = {};
             item.mask = LVIF_IMAGE;
             item.iItem = i;
