@@ -6,6 +6,7 @@
 #              paint of a full page, start-up to first paint and private memory against a minimal window,
 #              opening the registration dialog on a one-icon file and on a whole icon library.
 # Installs what is missing and builds the benchmarks first.
+# No -e: a benchmark that fails leaves a row saying so, and the table is still printed.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"

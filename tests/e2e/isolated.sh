@@ -4,6 +4,7 @@
 # hook, which one shared wineserver would give to only one of them, and focus follows the pointer of
 # one display. Whatever WINEPREFIX the caller has is not touched.
 # Usage: isolated.sh PREFIX PROGRAM.exe [ARGS...]
+# No -e: wine_env.sh runs commands whose failure is expected (wineserver -p when its server runs) and checks what matters itself.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/wine_env.sh"
 wine_env_stop_on_exit
