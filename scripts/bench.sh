@@ -10,6 +10,7 @@
 #              private memory against a minimal window of the same size, and 184 different icons
 #              against one; opening the registration dialog on a one-icon file and on an icon library.
 # Installs what is missing and builds the benchmarks first.
+# No -e: a benchmark that fails leaves a row saying so, and the table is still printed.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"

@@ -19,3 +19,12 @@ configure_and_build() {
     (cd "$ZELT_ROOT" && "${nice[@]}" cmake --build "$dir" -j2 "${targets[@]}") >"$log-build.log" 2>&1 ||
         { cat "$log-build.log"; exit 1; }
 }
+
+# bitmaps_to_png DIR: a PNG beside each BMP the tests saved in DIR (screenshots), for viewing anywhere.
+bitmaps_to_png() {
+    local bmp
+    for bmp in "$1"/*.bmp; do
+        [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" 2>/dev/null
+    done
+    return 0
+}

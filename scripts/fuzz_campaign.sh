@@ -4,6 +4,7 @@
 # inputs, seconds, inputs per second, coverage (edges and features), corpus size, crashes.
 # Logs and any crashing input: build/fuzz/campaign-<target>.log, build/fuzz/campaign-<target>-crash-*.
 # FUZZ_TARGETS picks targets (default "icons_reader settings_reader").
+# No -e: a fuzzer that finds a crash exits non-zero, and the other targets must still run.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$ROOT/build/fuzz

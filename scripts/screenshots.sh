@@ -3,6 +3,7 @@
 # ZELT_SCREENSHOTS set, so they save the screen at each stage they reach, and converts the pictures to
 # PNG in build/win32/screenshots/. Not part of the test command: waiting for each window to finish
 # painting costs time and checks nothing.
+# No -e: the pictures taken are converted even when a test failed on the way.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -15,8 +16,6 @@ configure_and_build win32 build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cm
 # a file: Wine's helper processes inherit whatever output they are started with.
 (cd build/win32 && ZELT_SCREENSHOTS=1 ctest -j2 -L e2e --output-on-failure >../screenshots-ctest.log 2>&1)
 status=$?
-for bmp in build/win32/screenshots/*.bmp; do
-    [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" 2>/dev/null
-done
+bitmaps_to_png build/win32/screenshots
 ls build/win32/screenshots/*.png 2>/dev/null
 [ $status -eq 0 ] || { tail -n 60 build/screenshots-ctest.log; exit 1; }

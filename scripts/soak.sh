@@ -6,9 +6,11 @@
 # defaults: keys=10000 drags=1000 pages=200 settings=100 same=100 changed=100 drops=50 windows=10000
 # (same/changed: registration dialogs confirmed with the icon unchanged/changed). Expect about half
 # an hour with the defaults. Output: build/soak.log.
+# No -e: the soak's log is printed whatever its end, and the last grep gives the verdict.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
+bash scripts/setup.sh || exit 1
 source scripts/build_env.sh
 configure_and_build --nice soak build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -- \
     ZeltLauncher ZeltHook e2e_soak soak_probe marker xdnd_drop

@@ -9,6 +9,7 @@
 #   scripts/test.sh --quick   the edit-build-test loop: 1 and the Win32-layer tests of 2.
 # The last line counts every test that ran: "N passed, N failed". Every process it starts (Xvfb,
 # wineserver) is stopped when it ends, and only those: a WINEPREFIX of the caller's is never used.
+# No -e: every stage runs and is counted even after one fails; the summary gives the verdict.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -79,9 +80,7 @@ if [ $quick -eq 0 ]; then
     run_ctest fuzz build/fuzz -j2 # each fuzzer is one process for a fixed time: side by side
 
     # Screenshots the end-to-end tests saved on a failure, as PNG beside the BMPs.
-    for bmp in build/win32/screenshots/*.bmp; do
-        [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" 2>/dev/null
-    done
+    bitmaps_to_png build/win32/screenshots
 fi
 
 echo "== summary ($(($(date +%s) - started)) s)"

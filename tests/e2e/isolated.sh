@@ -5,6 +5,8 @@
 # one display. Whatever WINEPREFIX the caller has is not touched. With --win64 the prefix is a 64-bit
 # one, where 32-bit programs run as on 64-bit Windows.
 # Usage: isolated.sh [--win64] PREFIX PROGRAM.exe [ARGS...]
+# No -e: wine_env.sh runs commands whose failure is expected (wineserver -p when its server runs) and
+# checks what matters itself.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/wine_env.sh"
 wine_env_stop_on_exit
