@@ -159,11 +159,13 @@ void Drop(int entry) {
     SharedIcon& e = sharedIcons[entry];
     if (--e.users > 0)
         return;
-    if (e.keyed)
+    // A made entry that is still keyed holds an extracted handle (Make unkeys the program's icon).
+    if (e.keyed) {
         Remove(byKey, entry);
-    if (e.made && e.icon != ThePlatform().ResourceIcon()) {
-        Remove(byHandle, entry);
-        DestroyHandle(e.icon);
+        if (e.made) {
+            Remove(byHandle, entry);
+            DestroyHandle(e.icon);
+        }
     }
     e.icon = 0;
     e.nextFree = freeList;
@@ -172,8 +174,10 @@ void Drop(int entry) {
 
 // The handle a share becomes: the program's icon is never counted, so its share ends here.
 IconHandle Keep(int entry) {
+    // Asked of the entry, not of the platform: fetching the program's icon costs a resource look-up,
+    // once per slot at loading.
     IconHandle icon = Make(entry);
-    if (icon == ThePlatform().ResourceIcon())
+    if (!sharedIcons[entry].keyed)
         Drop(entry);
     return icon;
 }
