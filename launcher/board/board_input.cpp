@@ -94,6 +94,11 @@ PageButtonHit HitTestPageButton(HWND window, int windowWidth) {
     return hit;
 }
 
+const CellHit& TargetCellAtCursor(HWND window) {
+    boardMouse.targetCell = HitTestCell(window);
+    return boardMouse.targetCell;
+}
+
 bool BoardOwnsCursor() { return boardMouse.cursorMode != CursorMode::Default; }
 
 bool OnMouseMove(HWND window) {

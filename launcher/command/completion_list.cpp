@@ -24,7 +24,7 @@ namespace {
 
 WNDPROC completionListBaseProc;
 HFONT completionListFont;
-// The main window that owns the list and the box (MainWindow is set only after the controls exist).
+// The main window that owns the list and the box.
 HWND listOwner;
 bool columnMade;
 
@@ -482,7 +482,7 @@ void CreateCompletionList(HWND box) {
                                          LVS_SORTASCENDING | LVS_NOLABELWRAP | LVS_NOCOLUMNHEADER,
                                      0, 0, 200, 100, box, (HMENU)IDC_COMPLETIONLIST, ProgramModule(), NULL);
     SetParent(CompletionList, GetDesktopWindow());
-    completionListBaseProc = SubclassWindow(CompletionList, CompletionListProc);
+    completionListBaseProc = ReplaceWindowProc(CompletionList, CompletionListProc);
     SendMessageA(CompletionList, LVM_SETBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTCOLOR, 0, kListText);

@@ -31,6 +31,12 @@ inline std::vector<ShownBox>& Boxes() {
     return boxes;
 }
 
+// The window the tests' dialogs are opened over: the last made by MakeMainWindow unless a test says.
+inline HWND& TestMainWindow() {
+    static HWND window;
+    return window;
+}
+
 inline HHOOK& CbtHook() {
     static HHOOK hook;
     return hook;
@@ -96,8 +102,9 @@ inline void RunModal(const std::function<void()>& open, const std::function<void
 
 inline INT_PTR RunDialog(int id, DLGPROC proc, const std::function<void(HWND)>& script, LPARAM param = 0) {
     INT_PTR result = 0;
-    RunModal([&] { result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), MainWindow, proc, param); },
-             script);
+    RunModal(
+        [&] { result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), TestMainWindow(), proc, param); },
+        script);
     return result;
 }
 
@@ -113,7 +120,7 @@ inline HWND MakeMainWindow(int x, int y, int width, int height) {
     }
     HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "DialogTestMain", "main", WS_POPUP, x, y, width, height, NULL, NULL,
                              GetModuleHandleA(NULL), NULL);
-    MainWindow = w;
+    TestMainWindow() = w;
     programInstance = GetModuleHandleA(NULL);
     return w;
 }
