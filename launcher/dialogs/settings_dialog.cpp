@@ -97,7 +97,7 @@ void OnInit(HWND dialog) {
 
     EnableControls(dialog, kCommandControls, FlagOn(Settings.CMDEXE));
     EnableControls(dialog, kKeyControls, FlagOn(Settings.ShortCut));
-    keyBoxProc = SubclassWindow(GetDlgItem(dialog, IDC_KEYBOX), KeyBoxProc);
+    keyBoxProc = ReplaceWindowProc(GetDlgItem(dialog, IDC_KEYBOX), KeyBoxProc);
 
     SetDlgItemTextA(dialog, IDC_BITMAP, Settings.BitMap);
     SetNumber(dialog, IDC_POSTOP, Settings.BitMapPosCompensationTop);
