@@ -11,7 +11,7 @@
 #include "launcher/command/command.h"
 #include "launcher/command/command_font.h"
 #include "launcher/command/completion_images.h"
-#include "launcher/command/completion_order.h"
+#include "launcher/command/completion_order_win.h"
 #include "launcher/command/completion_rules.h"
 #include "launcher/common/list_view.h"
 #include "launcher/common/resource_ids.h"

@@ -10,7 +10,7 @@
 #include "launcher/common/text.h"
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_validation.h"
+#include "launcher/dialogs/settings_validation.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "launcher/common/window.h"
 #include "launcher/dialogs/dialogs.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 
 namespace dialogtest {
 
