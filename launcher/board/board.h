@@ -1,4 +1,4 @@
-// The board's Win32 side: background picture, painting, the mouse and dropped files.
+// The board's Win32 side: the face colour, background picture, painting, the mouse and dropped files.
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-// The command box: its creation, font and rounded outline, and its keys: typing completes, Up and
+// The command box: its creation and rounded outline, and its keys: typing completes, Up and
 // Down walk the completion list, Enter runs the text, Alt+F4 hides the launcher. The list it was made
 // under tells it when rows are drawn, and it passes that on to the list.
 #include "launcher/command/command_box.h"
