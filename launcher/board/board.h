@@ -1,10 +1,13 @@
-// The board's Win32 side: background picture, painting, the mouse and dropped files.
+// The board's Win32 side: the face colour, background picture, painting, the mouse and dropped files.
 #pragma once
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include "launcher/board/board_geometry.h"
+
+// The face's colour, painted inside the border; the command box on it has the same background.
+const COLORREF FaceColour = RGB(255, 255, 255);
 
 // The background picture and its description.
 extern HBITMAP BackgroundBitmap;
@@ -26,6 +29,9 @@ void PaintBoard(HWND window);
 bool OnMouseMove(HWND window);
 void OnLeftButtonDown(HWND window);
 void OnLeftButtonUp(HWND window);
+// Hit-tests the cell at the cursor and records it as the icon menu's target (boardMouse.targetCell),
+// which the menu's commands act on; the board alone writes it.
+const CellHit& TargetCellAtCursor(HWND window);
 // True while the mouse handlers chose the cursor (WM_SETCURSOR must keep it).
 bool BoardOwnsCursor();
 void DropFile(HWND window, HDROP drop);

@@ -85,8 +85,8 @@ Rect Grow(const Rect& r, int by) { return Rect{r.left - by, r.top - by, r.right 
 // Pens wider than a pixel are centred on the outline: a 3-pixel pen reaches one pixel outside;
 // growing by two leaves room for rounding.
 const int kPenReach = 2;
-// The outer border: the 200 x 200 corner ellipses, the 3-pixel pen and a pixel of rounding.
-const int kBorderCorner = 100 + 4;
+// The outer border: the corner ellipses' radius, the 3-pixel pen and a pixel of rounding.
+const int kBorderCorner = WindowCorner / 2 + 4;
 const int kBorderStrip = 4;
 
 } // namespace

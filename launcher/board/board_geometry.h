@@ -11,6 +11,8 @@ const int CellHeight = 33;
 // The window is the grid plus a 35-pixel margin on every side.
 int BoardWindowWidth(int columns);
 int BoardWindowHeight(int rows);
+// The window's rounded corners (the ellipse's width and height): its outline and the painted face.
+const int WindowCorner = 200;
 
 // The command box: (columns - 3) cells wide, 19 high, centred, 27 pixels above the bottom edge.
 const int CommandBoxHeight = 19;

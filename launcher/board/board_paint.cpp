@@ -9,7 +9,6 @@ BITMAP BackgroundInfo;
 
 namespace {
 
-const int kFaceCorner = 200;
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBorder = RGB(150, 200, 200);
 const COLORREF kHalo = RGB(160, 250, 250);
@@ -72,9 +71,9 @@ PaintArea UpdateArea(HWND window) {
 }
 
 void DrawFace(HDC dc, Size w) {
-    HBRUSH brush = CreateSolidBrush(kWhite);
+    HBRUSH brush = CreateSolidBrush(FaceColour);
     HGDIOBJ old = SelectObject(dc, brush);
-    RoundRect(dc, 0, 0, w.width - 1, w.height - 1, kFaceCorner, kFaceCorner);
+    RoundRect(dc, 0, 0, w.width - 1, w.height - 1, WindowCorner, WindowCorner);
     SelectObject(dc, old);
     DeleteObject(brush);
 }
@@ -111,7 +110,7 @@ void DrawBorder(HDC dc, Size w, const PaintArea& area) {
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     if (outline)
-        RoundRect(dc, 0, 0, w.width - 1, w.height - 1, kFaceCorner, kFaceCorner);
+        RoundRect(dc, 0, 0, w.width - 1, w.height - 1, WindowCorner, WindowCorner);
     Rect box = CommandBoxFrameRect(w.width, w.height, Settings.IconCountColumn);
     if (frame)
         RoundRect(dc, box.left, box.top, box.right, box.bottom, CommandBoxCorner, CommandBoxCorner);

@@ -68,7 +68,7 @@ void PaintHoverLabel(HWND label, HDC dc) {
 void CreateHoverLabel(HINSTANCE instance) {
     HoverLabel = CreateWindowExA(WS_EX_TOOLWINDOW, "BUTTON", "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 100, 25,
                                  GetDesktopWindow(), (HMENU)IDC_HOVERLABEL, instance, NULL);
-    buttonProc = SubclassWindow(HoverLabel, HoverLabelProc);
+    buttonProc = ReplaceWindowProc(HoverLabel, HoverLabelProc);
 }
 
 void DestroyHoverLabel() { DestroyWindow(HoverLabel); }

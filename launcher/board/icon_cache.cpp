@@ -1,6 +1,6 @@
 // The slots' shared icon handles: one counted entry per file and index, found through a hash of its
 // file and index and one of its handle, its extraction done at once or when first asked for.
-// Kept ASCII: the fuzzer builds this file with clang.
+// Literals stay ASCII: the fuzz build compiles the core with clang, which cannot make them Shift-JIS.
 #include "launcher/board/icon_cache.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The icon a file shows, with its fallbacks: the file's own icon, its associated icon, the program's icon.
-// Kept ASCII: the fuzzer builds this file with clang.
+// Literals stay ASCII: the fuzz build compiles the core with clang, which cannot make them Shift-JIS.
 #include "launcher/board/icon_extract.h"
 
 #include "launcher/board/icon_cache.h"

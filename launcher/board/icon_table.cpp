@@ -1,5 +1,5 @@
 // The slot operations: a slot's icon handle, swapping and clearing slots, and the searches over them.
-// Kept ASCII: the fuzzer builds this file with clang.
+// Literals stay ASCII: the fuzz build compiles the core with clang, which cannot make them Shift-JIS.
 #include "launcher/board/icon_table.h"
 
 #include <cstring>

@@ -1,5 +1,5 @@
 // icons.dat: reading its lines into the icon table, and writing the occupied slots back.
-// Kept ASCII: the fuzzer builds this file with clang.
+// Literals stay ASCII: the fuzz build compiles the core with clang, which cannot make them Shift-JIS.
 #include "launcher/board/icon_table.h"
 
 #include <climits>

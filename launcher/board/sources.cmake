@@ -9,5 +9,5 @@ list(APPEND ZELT_CORE_SOURCES
 list(APPEND ZELT_WIN_SOURCES
     launcher/board/icon_table_win.cpp
     launcher/board/board_paint.cpp
-    launcher/board/board_input.cpp
+    launcher/board/board_mouse_win.cpp
     launcher/board/hover_label.cpp)

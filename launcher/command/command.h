@@ -13,9 +13,11 @@ const int kMaxMatches = kMatchListSize - 2;
 extern int MatchList[kMatchListSize];
 
 // What the user typed of the box text: the prefix for completion (at most 511 bytes and a 0).
+// Written only by the operations below (command_match.cpp).
 extern char TypedPrefix[kTextSize];
-// True while Up and Down walk the completion list instead of moving the caret. Set by a key release
-// that completes; EndCompletion (completion_list.h) clears it.
+// True while Up and Down walk the completion list instead of moving the caret. Written by a key
+// release that completes (CompleteTypedText: true when something matched) and cleared by
+// EndCompletion (completion_list.h); nothing else writes it.
 extern bool CompletionActive;
 
 // Folds 'a'..'z' to 'A'..'Z' byte by byte, trail bytes of two-byte characters included.
@@ -32,6 +34,10 @@ void SplitCommandLine(const char* text, char* program, char* arguments);
 
 // Appends a pressed key's code to TypedPrefix; keys pressed once it is full are dropped.
 void AppendTypedKey(int virtualKey);
+// The whole box text becomes TypedPrefix (cut to 511 bytes): an editing key's release, or completion off.
+void TakeTypedText(const char* boxText);
+// Empties TypedPrefix: a launched command leaves nothing typed.
+void ClearTypedPrefix();
 // Rebuilds TypedPrefix at a key release from the box text: the whole text, or (when a suggestion is
 // selected from selectionStart on) only its first selectionStart bytes over what was typed.
 void RebuildTypedPrefix(const char* boxText, bool wholeText, int selectionStart);

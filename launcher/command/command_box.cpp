@@ -1,4 +1,4 @@
-// The command box: its creation, font and rounded outline, and its keys: typing completes, Up and
+// The command box: its creation and rounded outline, and its keys: typing completes, Up and
 // Down walk the completion list, Enter runs the text, Alt+F4 hides the launcher. The list it was made
 // under tells it when rows are drawn, and it passes that on to the list.
 #include "launcher/command/command_box.h"
@@ -41,18 +41,16 @@ bool OnBoxKeyDown(HWND box, WPARAM key) {
 }
 
 void OnBoxKeyUp(HWND box, WPARAM key) {
-    switch (BoxKeyUpStep((int)key)) {
-    case KeyUpStep::Ignore:
+    const KeyUpStep step = BoxKeyUpStep((int)key);
+    if (step == KeyUpStep::Ignore)
         return;
-    case KeyUpStep::TakeText:
-        EndCompletion();
-        GetWindowTextA(box, TypedPrefix, kTextSize);
-        return;
-    case KeyUpStep::Complete:
-        break;
-    }
     char text[kTextSize];
     GetWindowTextA(box, text, sizeof text);
+    if (step == KeyUpStep::TakeText) {
+        EndCompletion();
+        TakeTypedText(text);
+        return;
+    }
     DWORD selection = (DWORD)SendMessageA(box, EM_GETSEL, 0, 0);
     int matches = CompleteTypedText(IconTable, BoardSlotCount(Settings), text, Settings.ComplementFunction,
                                     LOWORD(selection), HIWORD(selection));
@@ -112,8 +110,8 @@ void PlaceCommandBox(HWND mainWindow) {
     HWND box = GetDlgItem(mainWindow, IDC_COMMANDBOX);
     if (box == NULL)
         return;
-    const Rect& w = Settings.WindowRect;
-    Rect r = CommandBoxRect(RectWidth(w), RectHeight(w), Settings.IconCountColumn);
+    const Size w = WindowSize(mainWindow);
+    Rect r = CommandBoxRect(w.width, w.height, Settings.IconCountColumn);
     MoveWindow(box, r.left, r.top, RectWidth(r), RectHeight(r), TRUE);
     ApplyCommandBoxRegion(box, RectWidth(r));
 }
@@ -121,12 +119,12 @@ void PlaceCommandBox(HWND mainWindow) {
 void CreateCommandControls(HWND mainWindow) {
     InitCommonControls();
 
-    const Rect& w = Settings.WindowRect;
-    Rect r = CommandBoxRect(RectWidth(w), RectHeight(w), Settings.IconCountColumn);
+    const Size w = WindowSize(mainWindow);
+    Rect r = CommandBoxRect(w.width, w.height, Settings.IconCountColumn);
     CommandBox = CreateWindowExA(WS_EX_TOOLWINDOW, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL,
                                  r.left, r.top, RectWidth(r), CommandBoxHeight, mainWindow, (HMENU)IDC_COMMANDBOX,
                                  ProgramModule(), NULL);
-    commandBoxBaseProc = SubclassWindow(CommandBox, CommandBoxProc);
+    commandBoxBaseProc = ReplaceWindowProc(CommandBox, CommandBoxProc);
     ApplyCommandBoxRegion(CommandBox, RectWidth(r));
 
     // The label and the list are children of the desktop, so they may stand outside the main window.

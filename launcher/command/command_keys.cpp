@@ -31,15 +31,14 @@ int CompleteTypedText(const IconEntry* table, int slotCount, const char* boxText
     // With completion switched off ("0") the whole text is the prefix; otherwise a selected
     // suggestion tail is not part of what was typed. Any other value counts as on here.
     if (std::strcmp(complementFunction, "0") == 0)
-        RebuildTypedPrefix(boxText, true, 0);
+        TakeTypedText(boxText);
     else
         RebuildTypedPrefix(boxText, selectionStart == selectionEnd, selectionStart);
-    if (TypedPrefix[0] == '\0') {
-        CompletionActive = false;
-        return 0;
+    int matches = 0;
+    if (TypedPrefix[0] != '\0') {
+        CollectPrefixMatches(table, slotCount, TypedPrefix);
+        matches = MatchCount();
     }
-    CollectPrefixMatches(table, slotCount, TypedPrefix);
-    int matches = MatchCount();
     CompletionActive = matches > 0;
     return matches;
 }

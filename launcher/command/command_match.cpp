@@ -95,9 +95,13 @@ void AppendTypedKey(int virtualKey) {
     TypedPrefix[n + 1] = '\0';
 }
 
+void TakeTypedText(const char* boxText) { CopyBytes(TypedPrefix, kTextSize, boxText, kTextSize); }
+
+void ClearTypedPrefix() { TypedPrefix[0] = '\0'; }
+
 void RebuildTypedPrefix(const char* boxText, bool wholeText, int selectionStart) {
     if (wholeText) {
-        CopyBytes(TypedPrefix, kTextSize, boxText, kTextSize);
+        TakeTypedText(boxText);
         return;
     }
     // The typed part before the suggestion's selected tail goes over the start of what was typed;

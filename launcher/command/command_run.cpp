@@ -47,7 +47,7 @@ void RunCommandText(const IconEntry* table, const SettingsStore& settings) {
 
     if (started) {
         platform.SetBoxText("");
-        TypedPrefix[0] = '\0';
+        ClearTypedPrefix();
         return;
     }
     char shown[kTextSize];

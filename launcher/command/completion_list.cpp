@@ -11,7 +11,7 @@
 #include "launcher/command/command.h"
 #include "launcher/command/command_font.h"
 #include "launcher/command/completion_images.h"
-#include "launcher/command/completion_order.h"
+#include "launcher/command/completion_order_win.h"
 #include "launcher/command/completion_rules.h"
 #include "launcher/common/list_view.h"
 #include "launcher/common/resource_ids.h"
@@ -24,7 +24,7 @@ namespace {
 
 WNDPROC completionListBaseProc;
 HFONT completionListFont;
-// The main window that owns the list and the box (MainWindow is set only after the controls exist).
+// The main window that owns the list and the box.
 HWND listOwner;
 bool columnMade;
 
@@ -482,7 +482,7 @@ void CreateCompletionList(HWND box) {
                                          LVS_SORTASCENDING | LVS_NOLABELWRAP | LVS_NOCOLUMNHEADER,
                                      0, 0, 200, 100, box, (HMENU)IDC_COMPLETIONLIST, ProgramModule(), NULL);
     SetParent(CompletionList, GetDesktopWindow());
-    completionListBaseProc = SubclassWindow(CompletionList, CompletionListProc);
+    completionListBaseProc = ReplaceWindowProc(CompletionList, CompletionListProc);
     SendMessageA(CompletionList, LVM_SETBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTBKCOLOR, 0, kListBackground);
     SendMessageA(CompletionList, LVM_SETTEXTCOLOR, 0, kListText);

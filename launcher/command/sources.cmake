@@ -9,4 +9,4 @@ list(APPEND ZELT_WIN_SOURCES
     launcher/command/command_font.cpp
     launcher/command/completion_list.cpp
     launcher/command/completion_images.cpp
-    launcher/command/completion_order.cpp)
+    launcher/command/completion_order_win.cpp)

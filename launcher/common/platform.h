@@ -1,7 +1,9 @@
 // Everything the launcher's decisions need from Windows, behind one interface: files, the profile
 // functions, icons, shell execution, message boxes, the command box and windows, and the hook
 // library. The program installs the Win32 implementation once in WinMain; each test installs its
-// own fake. Every operation has a harmless default, so a fake overrides only what its test watches.
+// own fake, overriding only what its test watches. The defaults do nothing and answer false, zero or
+// empty (ReadProfile the default it is given, WriteProfile success), except two that act on real
+// files through the C library: RemoveFile deletes the file and CreateEmptyFile creates or empties it.
 #pragma once
 
 // An icon handle (HICON) as the Win32-free code sees it.

@@ -5,7 +5,7 @@ HINSTANCE programInstance;
 
 HINSTANCE ProgramModule() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
 
-WNDPROC SubclassWindow(HWND window, WNDPROC procedure) {
+WNDPROC ReplaceWindowProc(HWND window, WNDPROC procedure) {
     return (WNDPROC)SetWindowLongA(window, GWL_WNDPROC, (LONG)(LONG_PTR)procedure);
 }
 

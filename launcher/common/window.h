@@ -13,7 +13,7 @@ extern HINSTANCE programInstance;
 HINSTANCE ProgramModule();
 
 // Replaces a window's procedure and returns the one it had, for CallWindowProcA.
-WNDPROC SubclassWindow(HWND window, WNDPROC procedure);
+WNDPROC ReplaceWindowProc(HWND window, WNDPROC procedure);
 
 // The plain geometry of the decisions and the system's, converted at the edge.
 inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }

@@ -4,7 +4,7 @@
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_window.h"
+#include "launcher/settings/settings_store_win.h"
 
 namespace {
 

@@ -2,141 +2,32 @@
 #include "launcher/dialogs/dialogs.h"
 
 #include "launcher/board/icon_table.h"
-#include "launcher/common/list_view.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/text.h"
 #include "launcher/common/window.h"
+#include "launcher/dialogs/icon_chooser.h"
 #include "launcher/dialogs/icon_validation.h"
 #include "launcher/settings/settings.h"
-
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
 int editedSlot;
 int selectedIconIndex;
 WNDPROC previewProc;
-// The chooser's image list. The list view (no LVS_SHAREIMAGELISTS) owns it and destroys it when the
-// dialog ends; a list replaced by Browse is destroyed here. It never enters the completion list's
-// shared variable, so nothing else releases it.
-HIMAGELIST chooserImages;
-
-// --- The chooser's images
-// ImageList_ReplaceIcon takes about a millisecond an icon under Wine, so a library of hundreds would
-// hold up the dialog's opening. The image list gets its full count at once, and image i, always icon
-// i, is made when first needed: just before an item or the preview draws it, and in idle time after
-// the dialog shows, each run of icons from one extraction call.
-char chooserPath[kTextSize];
-int chooserCount;
-const int kMaxChooserIcons = 65536; // ExtractIconExA counts in 16 bits
-unsigned char imageMade[kMaxChooserIcons / 8];
-int nextIdleImage;
-bool idleStarted;
-const UINT_PTR kChooserImagesTimer = 0x5A43;
-// Icons made for one drawn item, and per idle tick.
-const int kDrawnRun = 4;
-const int kIdleRun = 16;
-
-bool ImageMade(int i) { return (imageMade[i / 8] >> (i % 8) & 1) != 0; }
-
-// Makes the images of icons first..first + count - 1 (within the file's) not made yet.
-void MakeChooserImages(int first, int count) {
-    if (first < 0 || chooserImages == NULL)
-        return;
-    if (count > chooserCount - first)
-        count = chooserCount - first;
-    if (count > kIdleRun)
-        count = kIdleRun;
-    while (count > 0 && ImageMade(first)) {
-        first++;
-        count--;
-    }
-    while (count > 0 && ImageMade(first + count - 1))
-        count--;
-    if (count <= 0)
-        return;
-    IconHandle icons[kIdleRun];
-    LoadFileIcons(chooserPath, first, count, icons);
-    for (int i = 0; i < count; ++i) {
-        if (ImageMade(first + i))
-            continue;
-        if (ImageList_ReplaceIcon(chooserImages, first + i, (HICON)icons[i]) >= 0)
-            imageMade[(first + i) / 8] |= (unsigned char)(1 << ((first + i) % 8));
-        else // the count's new images hold whatever was there: the program's icon until one is made
-            ImageList_ReplaceIcon(chooserImages, first + i, LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER)));
-    }
-    ReleaseFileIcons(icons, count); // the list keeps its own copies
-}
-
-// One idle tick: the next run of images; the timer stops when every image is made.
-void MakeIdleImages(HWND dialog) {
-    MakeChooserImages(nextIdleImage, kIdleRun);
-    nextIdleImage += kIdleRun;
-    if (nextIdleImage >= chooserCount)
-        KillTimer(dialog, kChooserImagesTimer);
-}
-
-// Custom drawing of the chooser: each item's image is made before the list view draws it, and once
-// the list has painted, the rest are made in idle time.
-LRESULT OnChooserDraw(HWND dialog, const NMLVCUSTOMDRAW* draw) {
-    switch (draw->nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-        return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
-    case CDDS_ITEMPREPAINT:
-        MakeChooserImages((int)draw->nmcd.dwItemSpec, kDrawnRun);
-        break;
-    case CDDS_POSTPAINT:
-        if (!idleStarted && nextIdleImage < chooserCount)
-            SetTimer(dialog, kChooserImagesTimer, USER_TIMER_MINIMUM, NULL);
-        idleStarted = true;
-        break;
-    }
-    return CDRF_DODEFAULT;
-}
 
 LRESULT CALLBACK PreviewProc(HWND preview, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_PAINT)
         return CallWindowProcA(previewProc, preview, message, wParam, lParam);
-    MakeChooserImages(selectedIconIndex, 1);
+    MakeChooserImage(selectedIconIndex);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(preview, &ps);
-    if (chooserImages == NULL || !ImageList_Draw(chooserImages, selectedIconIndex, dc, 0, 0, ILD_NORMAL))
-        DrawIcon(dc, 0, 0, LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER)));
+    DrawChooserImage(dc, selectedIconIndex);
     EndPaint(preview, &ps);
     return 0;
 }
 
 void RedrawPreview(HWND dialog) {
     RedrawWindow(GetDlgItem(dialog, IDC_PREVIEW), NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}
-
-// One image and one item ("0", "1", ...) per icon of the file.
-void FillChooser(HWND dialog, const char* path) {
-    HWND chooser = GetDlgItem(dialog, IDC_ICONCHOOSER);
-    int count = CountIcons(path);
-    if (count > kMaxChooserIcons)
-        count = kMaxChooserIcons;
-    HIMAGELIST list = ImageList_Create(32, 32, ILC_MASK | ILC_COLOR24, count, 0);
-    ImageList_SetImageCount(list, count);
-    SetListImages(chooser, LVSIL_NORMAL, list);
-    chooserImages = list;
-    lstrcpynA(chooserPath, path, sizeof chooserPath);
-    chooserCount = count;
-    std::memset(imageMade, 0, sizeof imageMade);
-    nextIdleImage = 0;
-    idleStarted = false;
-
-    InsertNameColumn(chooser, 100);
-    // Otherwise the list view arranges and repaints itself after every item.
-    SendMessageA(chooser, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(chooser, LVM_SETITEMCOUNT, count, 0);
-    for (int i = 0; i < count; ++i) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", i);
-        InsertImageItem(chooser, i, text);
-    }
-    SendMessageA(chooser, WM_SETREDRAW, TRUE, 0); // arranges and invalidates the list once
 }
 
 void OnInit(HWND dialog) {
@@ -146,7 +37,7 @@ void OnInit(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_WORKDIR, WM_SETTEXT, 0, (LPARAM)e.curDir);
     SendDlgItemMessageA(dialog, IDC_ICONFILE, WM_SETTEXT, 0, (LPARAM)e.iconPath);
     SendDlgItemMessageA(dialog, IDC_COMMAND, WM_SETTEXT, 0, (LPARAM)e.command);
-    previewProc = SubclassWindow(GetDlgItem(dialog, IDC_PREVIEW), PreviewProc);
+    previewProc = ReplaceWindowProc(GetDlgItem(dialog, IDC_PREVIEW), PreviewProc);
     FillChooser(dialog, e.iconPath);
     RecordActiveDialog(dialog);
     selectedIconIndex = e.iconIndex;
@@ -256,9 +147,7 @@ INT_PTR CALLBACK IconEditDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         OnInit(dialog);
         return TRUE;
     case WM_DESTROY:
-        // The list view destroys its image list with itself.
-        KillTimer(dialog, kChooserImagesTimer);
-        chooserImages = NULL;
+        EndChooser(dialog);
         return FALSE;
     case WM_TIMER:
         if (wParam != kChooserImagesTimer)

@@ -10,7 +10,7 @@
 #include "launcher/common/text.h"
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_validation.h"
+#include "launcher/dialogs/settings_validation.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ void OnInit(HWND dialog) {
 
     EnableControls(dialog, kCommandControls, FlagOn(Settings.CMDEXE));
     EnableControls(dialog, kKeyControls, FlagOn(Settings.ShortCut));
-    keyBoxProc = SubclassWindow(GetDlgItem(dialog, IDC_KEYBOX), KeyBoxProc);
+    keyBoxProc = ReplaceWindowProc(GetDlgItem(dialog, IDC_KEYBOX), KeyBoxProc);
 
     SetDlgItemTextA(dialog, IDC_BITMAP, Settings.BitMap);
     SetNumber(dialog, IDC_POSTOP, Settings.BitMapPosCompensationTop);

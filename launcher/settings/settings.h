@@ -52,7 +52,7 @@ void ClampBoardSettings(SettingsStore& s);
 // The board's slots: PageCount x IconCountRow x IconCountColumn, never more than the table holds.
 int BoardSlotCount(const SettingsStore& s);
 
-// The Win32 edge (settings_file.cpp).
+// The Win32 edge (settings_store_win.cpp).
 void LoadSettings();
 // Writes setting.ini in the program folder: 0 when saved, 1 when the previous file was kept.
 int SaveSettings();

@@ -1,2 +1,2 @@
-list(APPEND ZELT_CORE_SOURCES launcher/settings/settings_store.cpp launcher/settings/settings_validation.cpp)
-list(APPEND ZELT_WIN_SOURCES launcher/settings/settings_file.cpp)
+list(APPEND ZELT_CORE_SOURCES launcher/settings/settings_store.cpp)
+list(APPEND ZELT_WIN_SOURCES launcher/settings/settings_store_win.cpp)

@@ -2,7 +2,7 @@
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InstanceMutex = CreateMutexA(NULL, FALSE, "ZeltLauncher");

@@ -12,18 +12,15 @@
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
-#include "launcher/settings/settings_window.h"
+#include "launcher/settings/settings_store_win.h"
 #include "launcher/shell/window_place.h"
 
 HANDLE InstanceMutex;
-HWND MainWindow;
 HBRUSH CommandBoxBrush;
 
 namespace {
 
 const COLORREF kClassBackground = RGB(180, 180, 220);
-const COLORREF kWhite = RGB(255, 255, 255);
-const int kWindowCorner = 200;
 
 void TrimSystemMenu(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
@@ -35,9 +32,9 @@ void TrimSystemMenu(HWND window) {
 
 LRESULT OnCreate(HWND window) {
     LoadBackground(programInstance, Settings.BitMap);
-    CommandBoxBrush = CreateSolidBrush(kWhite);
+    CommandBoxBrush = CreateSolidBrush(FaceColour);
     LoadIcons();
-    // Told here, when the handle first exists: MainWindow is set only once creation has finished.
+    // The platform learns the window as soon as it exists: the decisions show and hide it through it.
     ThePlatform().SetMainWindow(window);
     ThePlatform().SetHook(window, Settings.WINR);
     TrimSystemMenu(window);
@@ -108,7 +105,7 @@ LRESULT OnDestroy(HWND window) {
 LRESULT OnCtlColorEdit(HDC dc, HWND control) {
     if (GetDlgCtrlID(control) != IDC_COMMANDBOX)
         return 0;
-    SetBkColor(dc, kWhite);
+    SetBkColor(dc, FaceColour);
     return (LRESULT)CommandBoxBrush;
 }
 
@@ -140,7 +137,7 @@ Rect OpeningPlace(int width, int height) {
 void SetMainWindowRegion(HWND window) {
     RefreshWindowRect(window);
     const Rect& r = Settings.WindowRect;
-    SetWindowRgn(window, CreateRoundRectRgn(0, 0, RectWidth(r), RectHeight(r), kWindowCorner, kWindowCorner), TRUE);
+    SetWindowRgn(window, CreateRoundRectRgn(0, 0, RectWidth(r), RectHeight(r), WindowCorner, WindowCorner), TRUE);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -240,6 +237,5 @@ HWND CreateMainWindow() {
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     CreateCommandControls(window);
-    MainWindow = window;
     return window;
 }

@@ -26,7 +26,7 @@ HMENU LoadMainMenu(HWND window) {
 void RunSettings(HWND window) {
     SettingsDialog(window);
     // OK or Cancel: changed keys, a changed background and a changed board take effect now.
-    if (lstrcmpA(Settings.ShortCut, "1") == 0) {
+    if (FlagOn(Settings.ShortCut)) {
         UnregisterHotKey(window, kActivationHotKeyId);
         RegisterActivationHotKey(window);
     } else if (lstrcmpA(Settings.ShortCut, "0") == 0) {
@@ -52,8 +52,7 @@ void SetMenuItemText(HMENU menu, UINT item, BOOL byPosition, const wchar_t* text
 }
 
 void OnRightButtonDown(HWND window, LPARAM lParam) {
-    CellHit& target = boardMouse.targetCell;
-    target = HitTestCell(window);
+    const CellHit& target = TargetCellAtCursor(window);
     POINT p = {(LONG)LOWORD(lParam), (LONG)HIWORD(lParam)};
     HMENU menu = LoadMainMenu(window);
     HMENU popup;

@@ -4,8 +4,6 @@
 #include <windows.h>
 
 extern HANDLE InstanceMutex;
-// Set only at the very end of window creation; earlier code uses the handle it is given.
-extern HWND MainWindow;
 extern HBRUSH CommandBoxBrush;
 
 const char kMainWindowClass[] = "ZeltLauncher";

@@ -4,6 +4,6 @@ list(APPEND ZELT_WIN_SOURCES
     launcher/shell/main_window.cpp
     launcher/shell/tray_hotkey.cpp
     launcher/shell/menus.cpp
-    launcher/shell/win32_platform.cpp
+    launcher/shell/platform_win.cpp
     launcher/shell/hook_host.cpp
     hook/hook_flag.cpp)

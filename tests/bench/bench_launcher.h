@@ -12,7 +12,7 @@
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 #include "tests/bench/bench_boards.h"
 #include "tests/bench/bench_timing.h"
 

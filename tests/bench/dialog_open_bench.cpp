@@ -15,7 +15,7 @@
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 #include "tests/bench/bench_launcher.h"
 #include "tests/bench/bench_timing.h"
 
@@ -96,7 +96,7 @@ int main() {
     Occupy(library, shell32);
     const int notepadIcons = CountIcons(notepad.c_str()), shell32Icons = CountIcons(shell32.c_str());
     SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, NULL, GetCurrentThreadId());
-    mainProc = SubclassWindow(window, OwnerProc);
+    mainProc = ReplaceWindowProc(window, OwnerProc);
     Idle(1000); // the first paint and the idle work after it
 
     // Warm-up: the first dialog loads the common controls' classes and the dialog's font.

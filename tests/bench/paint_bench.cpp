@@ -13,7 +13,7 @@
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_PRINTCLIENT) {

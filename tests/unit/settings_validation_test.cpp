@@ -1,5 +1,5 @@
 // The settings dialog's rules: numbers, spinners, the key box and the OK checks in order.
-#include "launcher/settings/settings_validation.h"
+#include "launcher/dialogs/settings_validation.h"
 
 #include "launcher/common/platform.h"
 

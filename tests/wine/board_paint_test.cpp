@@ -19,7 +19,7 @@
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 #include "tests/common/test_kit.h"
 
 namespace {

@@ -15,13 +15,13 @@
 #include "launcher/command/command_box.h"
 #include "launcher/command/completion_images.h"
 #include "launcher/command/completion_list.h"
-#include "launcher/command/completion_order.h"
+#include "launcher/command/completion_order_win.h"
 #include "launcher/settings/settings.h"
 #include "launcher/board/hover_label.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 #include "tests/common/test_kit.h"
 
 namespace {

@@ -64,7 +64,7 @@ protected:
         FreeBackground();
         UnregisterHotKey(main, kActivationHotKeyId);
         other = MakeMainWindow(10, 10, 50, 50);
-        MainWindow = main;
+        TestMainWindow() = main;
     }
     void TearDown() override {
         UnregisterHotKey(main, kActivationHotKeyId);

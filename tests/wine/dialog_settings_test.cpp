@@ -21,7 +21,7 @@ std::vector<std::string> hookCalls;
 struct HookRecorder : Win32Platform {
     void ResetHook() override { hookCalls.push_back("reset"); }
     void SetHook(WindowHandle window, const char* flag) override {
-        hookCalls.push_back(std::string("set ") + flag + (window == MainWindow ? " main" : " other"));
+        hookCalls.push_back(std::string("set ") + flag + (window == TestMainWindow() ? " main" : " other"));
     }
 };
 HookRecorder hookRecorder;

@@ -16,7 +16,7 @@
 #include "launcher/common/window.h"
 #include "launcher/dialogs/dialogs.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 
 namespace dialogtest {
 
@@ -29,6 +29,12 @@ struct ShownBox {
 inline std::vector<ShownBox>& Boxes() {
     static std::vector<ShownBox> boxes;
     return boxes;
+}
+
+// The window the tests' dialogs are opened over: the last made by MakeMainWindow unless a test says.
+inline HWND& TestMainWindow() {
+    static HWND window;
+    return window;
 }
 
 inline HHOOK& CbtHook() {
@@ -96,8 +102,9 @@ inline void RunModal(const std::function<void()>& open, const std::function<void
 
 inline INT_PTR RunDialog(int id, DLGPROC proc, const std::function<void(HWND)>& script, LPARAM param = 0) {
     INT_PTR result = 0;
-    RunModal([&] { result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), MainWindow, proc, param); },
-             script);
+    RunModal(
+        [&] { result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), TestMainWindow(), proc, param); },
+        script);
     return result;
 }
 
@@ -113,7 +120,7 @@ inline HWND MakeMainWindow(int x, int y, int width, int height) {
     }
     HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "DialogTestMain", "main", WS_POPUP, x, y, width, height, NULL, NULL,
                              GetModuleHandleA(NULL), NULL);
-    MainWindow = w;
+    TestMainWindow() = w;
     programInstance = GetModuleHandleA(NULL);
     return w;
 }

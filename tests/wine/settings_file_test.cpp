@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "launcher/settings/settings.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 #include "tests/common/test_kit.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 #include "launcher/shell/shell.h"
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The Win32 platform: files, profiles, icons, shell execution and boxes through the API, over the
 // launcher's own windows.
-#include "launcher/shell/win32_platform.h"
+#include "launcher/shell/platform_win.h"
 
 #include <windows.h>
 #include <shellapi.h>

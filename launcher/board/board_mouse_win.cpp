@@ -1,6 +1,6 @@
 // The board's mouse: hover label, page switch, click to launch, drag to move or swap, page move,
-// window drag, and files dropped from the shell. The decisions are in board_mouse.cpp and
-// icon_drop.cpp; this file hit-tests and carries them out.
+// window drag, files dropped from the shell, and the icon menu's target cell. The decisions are in
+// board_mouse.cpp and icon_drop.cpp; this file hit-tests and carries them out.
 #include "launcher/board/board.h"
 #include "launcher/board/board_mouse.h"
 #include "launcher/board/hover_label.h"
@@ -92,6 +92,11 @@ PageButtonHit HitTestPageButton(HWND window, int windowWidth) {
         hit.labelY = label.y - 4;
     }
     return hit;
+}
+
+const CellHit& TargetCellAtCursor(HWND window) {
+    boardMouse.targetCell = HitTestCell(window);
+    return boardMouse.targetCell;
 }
 
 bool BoardOwnsCursor() { return boardMouse.cursorMode != CursorMode::Default; }

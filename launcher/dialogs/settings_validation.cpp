@@ -1,5 +1,5 @@
 // The settings dialog's rules over plain texts: box numbers, the spinners, the key box and the OK checks.
-#include "launcher/settings/settings_validation.h"
+#include "launcher/dialogs/settings_validation.h"
 
 #include "launcher/common/limits.h"
 #include "launcher/common/number.h"

@@ -1,5 +1,5 @@
 // setting.ini in the program folder, and the window rectangle the settings keep.
-#include "launcher/settings/settings_window.h"
+#include "launcher/settings/settings_store_win.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // The completion list's order: sort keys as the list view compares, and the check that the
 // platform's list view agrees with them.
-#include "launcher/command/completion_order.h"
+#include "launcher/command/completion_order_win.h"
 
 #include <commctrl.h>
 
