@@ -115,8 +115,12 @@ bool OnMouseMove(HWND window) {
     case CursorMode::Default:
         break;
     }
-    if (e.repaintsButton)
+    if (e.repaintsButton) {
+        // Painted before the label is placed: moving and showing a window takes the X server
+        // milliseconds, and the colour is what answers the pointer.
         InvalidateButton(window, e.repaintButton);
+        UpdateWindow(window);
+    }
     if (e.hideLabel)
         HideHoverLabel();
     if (e.labelPage != 0)
