@@ -12,7 +12,7 @@
 #include "launcher/common/limits.h"
 #include "launcher/common/resource_ids.h"
 #include "launcher/common/window.h"
-#include "launcher/shell/hook_host.h"
+#include "launcher/shell/host_process.h"
 
 bool Win32Platform::FindFile(const char* path) {
     WIN32_FIND_DATAA data;

@@ -5,5 +5,5 @@ list(APPEND ZELT_WIN_SOURCES
     launcher/shell/tray_hotkey.cpp
     launcher/shell/menus.cpp
     launcher/shell/platform_win.cpp
-    launcher/shell/hook_host.cpp
+    launcher/shell/host_process.cpp
     hook/hook_flag.cpp)

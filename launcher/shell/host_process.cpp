@@ -1,6 +1,6 @@
 // ZeltHook64.exe's start and stop. The host ends by itself when the launcher's process ends, so a
 // killed launcher leaves nothing behind; a stop event, inherited by the host, ends it earlier.
-#include "launcher/shell/hook_host.h"
+#include "launcher/shell/host_process.h"
 
 #include "hook/hook_flag.h"
 
