@@ -104,6 +104,12 @@ bool BoardOwnsCursor() { return boardMouse.cursorMode != CursorMode::Default; }
 bool OnMouseMove(HWND window) {
     bool leftDown = GetKeyState(VK_LBUTTON) < 0;
     MoveEffects e = BoardMouseMove(boardMouse, HitTest(window), leftDown, Settings.NowPage);
+    if (e.repaintsButton) {
+        // Painted before the cursor and the label change: each of those costs the X server
+        // milliseconds, and the colour is what answers the pointer.
+        InvalidateButton(window, e.repaintButton);
+        UpdateWindow(window);
+    }
     switch (boardMouse.cursorMode) {
     case CursorMode::Dragging:
         SetCursorResource(IDC_HAND_FRAME);
@@ -114,12 +120,6 @@ bool OnMouseMove(HWND window) {
         break;
     case CursorMode::Default:
         break;
-    }
-    if (e.repaintsButton) {
-        // Painted before the label is placed: moving and showing a window takes the X server
-        // milliseconds, and the colour is what answers the pointer.
-        InvalidateButton(window, e.repaintButton);
-        UpdateWindow(window);
     }
     if (e.hideLabel)
         HideHoverLabel();
