@@ -37,7 +37,7 @@ const unsigned kPlaceCount = 1u << kPlaceBits;
 const unsigned kPlaceMask = kPlaceCount - 1;
 static_assert(kPlaceCount >= 2 * kSharedIconCount, "the indexes need room to spare");
 struct Index {
-    unsigned short places[kPlaceCount];
+    unsigned short* places; // kPlaceCount of them
     unsigned (*home)(int entry);
 };
 
@@ -55,8 +55,11 @@ unsigned HandleHome(IconHandle icon) { return Spread((unsigned)(std::uintptr_t)i
 unsigned KeyHomeOf(int entry) { return Spread(sharedIcons[entry].keyHash); }
 unsigned HandleHomeOf(int entry) { return HandleHome(sharedIcons[entry].icon); }
 
-Index byKey = {{}, KeyHomeOf};
-Index byHandle = {{}, HandleHomeOf};
+// The places apart from the structs, so they stay zero-filled memory rather than 32 KB of the program file.
+unsigned short keyPlaces[kPlaceCount];
+unsigned short handlePlaces[kPlaceCount];
+Index byKey = {keyPlaces, KeyHomeOf};
+Index byHandle = {handlePlaces, HandleHomeOf};
 
 void Insert(Index& index, int entry) {
     unsigned i = index.home(entry);
