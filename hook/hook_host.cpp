@@ -9,6 +9,7 @@
 // a message posted before this thread has made its queue is lost, an event set early stays set.
 #include <windows.h>
 
+#include "hook/beside_program.h"
 #include "hook/host_arguments.h"
 
 namespace {
@@ -26,15 +27,8 @@ const int kNoHookLibrary = 4;    // ZeltHook64.dll missing or not a hook library
 // here rather than imported: a missing or broken library then ends in the launcher's own start error
 // box, not in the system loader's message, and the launcher need not wait at start-up to find out.
 HMODULE LoadHookLibrary() {
-    wchar_t path[MAX_PATH + 16];
-    DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return NULL;
-    wchar_t* name = path + length;
-    while (name > path && name[-1] != L'\\')
-        name--;
-    lstrcpyW(name, L"ZeltHook64.dll");
-    return LoadLibraryW(path);
+    wchar_t path[MAX_PATH];
+    return PathBesideProgram(L"ZeltHook64.dll", path, MAX_PATH) != 0 ? LoadLibraryW(path) : NULL;
 }
 
 // Windows runs the 64-bit hook procedure for 32-bit threads on this thread, through its message queue:

@@ -2,6 +2,7 @@
 // killed launcher leaves nothing behind; a stop event, inherited by the host, ends it earlier.
 #include "launcher/shell/host_process.h"
 
+#include "hook/beside_program.h"
 #include "hook/hook_flag.h"
 
 namespace {
@@ -20,20 +21,13 @@ bool On64BitWindows() {
     return isWow64 != NULL && isWow64(GetCurrentProcess(), &wow64) && wow64;
 }
 
-// The full path of ZeltHook64.exe beside the launcher's own module, and its folder (the host's current
-// folder, so it holds no other folder open); false when the path does not fit.
+// The full path of ZeltHook64.exe beside the launcher, and its folder (the host's current folder, so it
+// holds no other folder open); false when the path does not fit.
 bool HostPath(wchar_t* path, wchar_t* folder, DWORD size) {
-    const wchar_t kHost[] = L"ZeltHook64.exe";
-    DWORD length = GetModuleFileNameW(NULL, path, size);
-    if (length == 0 || length >= size)
+    const DWORD folderLength = PathBesideProgram(L"ZeltHook64.exe", path, size);
+    if (folderLength == 0)
         return false;
-    wchar_t* name = path + length;
-    while (name > path && name[-1] != L'\\')
-        name--;
-    if ((DWORD)(name - path) + sizeof kHost / sizeof kHost[0] > size)
-        return false;
-    lstrcpyW(name, kHost);
-    lstrcpynW(folder, path, (int)(name - path) + 1); // with its backslash, so "C:\" stays a root
+    lstrcpynW(folder, path, (int)folderLength + 1); // with its backslash, so "C:\" stays a root
     return true;
 }
 
