@@ -25,7 +25,9 @@ bool Win32Platform::FindFile(const char* path) {
 
 bool Win32Platform::ReplaceFileWith(const char* source, const char* target) {
     // On the disk before it takes the file's name, so a crash leaves the old file or the whole new one.
-    HANDLE file = CreateFileA(source, GENERIC_WRITE, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    // A scanner may already hold the copy: share everything, or the flush would be skipped.
+    HANDLE file = CreateFileA(source, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                              OPEN_EXISTING, 0, NULL);
     if (file != INVALID_HANDLE_VALUE) {
         const bool flushed = FlushFileBuffers(file) != 0;
         CloseHandle(file);
@@ -113,7 +115,16 @@ IconHandle Win32Platform::ExtractAssociated(const char* path, int index) {
     return ExtractAssociatedIconA(programInstance, copy, &i);
 }
 
-IconHandle Win32Platform::ResourceIcon() { return LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER)); }
+IconHandle Win32Platform::ResourceIcon() {
+    // A shared icon, the same handle at every load; looked up once, as releasing and extracting ask often.
+    static HINSTANCE loadedFrom;
+    static HICON icon;
+    if (icon == NULL || loadedFrom != programInstance) {
+        icon = LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_LAUNCHER));
+        loadedFrom = programInstance;
+    }
+    return icon;
+}
 
 void Win32Platform::DestroyIconHandle(IconHandle icon) { DestroyIcon((HICON)icon); }
 

@@ -227,12 +227,13 @@ TEST_F(SaveFailure, IconsDatLockedByAnotherProgramIsKeptAndNamed) {
 }
 
 // A virus scanner, the search indexer or a sync client holds the files for a moment as the launcher
-// closes (open, but not for deletion): both are still saved, and a hidden icons.dat stays hidden.
+// closes (open, but not for deletion): both are still saved, and hidden files stay hidden.
 TEST_F(SaveFailure, FilesHeldForAMomentAtCloseAreStillSaved) {
     folder = NewFolder("held");
     Install();
     const std::string files[] = {folder + "\\icons.dat", folder + "\\setting.ini"};
-    ASSERT_TRUE(SetFileAttributesA(files[0].c_str(), FILE_ATTRIBUTE_HIDDEN));
+    for (const std::string& file : files)
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
     Launcher launcher;
     StartAndChange(launcher);
     HANDLE held[2];
@@ -250,7 +251,8 @@ TEST_F(SaveFailure, FilesHeldForAMomentAtCloseAreStillSaved) {
     EXPECT_TRUE(AnswerBoxesUntilExit(launcher).empty());
     EXPECT_NE(ReadFile(files[0]), iconsBefore);
     EXPECT_NE(ReadFile(files[1]).find("Left=" + std::to_string(kLeft + 60) + "\r\n"), std::string::npos);
-    EXPECT_NE(GetFileAttributesA(files[0].c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    for (const std::string& file : files)
+        EXPECT_NE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u) << file;
 }
 
 // --- Killed at any moment -------------------------------------------------------------------------
