@@ -120,11 +120,13 @@ void DrawBorder(HDC dc, Size w, const PaintArea& area) {
 }
 
 void DrawPageButtons(HWND window, HDC dc, Size w, const PaintArea& area) {
-    PageButtonHit hover = HitTestPageButton(window, w.width);
+    int hover = -1; // asked of the pointer only when a button is drawn: that takes the X server
     for (int p = 1; p <= Settings.PageCount && p <= kMaxPages; p++) {
         if (!AreaTouches(area, PageButtonExtent(w.width, p)))
             continue;
-        COLORREF colour = p == Settings.NowPage ? kCurrentPage : p == hover.page ? kHoveredPage : kOtherPage;
+        if (hover < 0)
+            hover = HitTestPageButton(window, w.width).page;
+        COLORREF colour = p == Settings.NowPage ? kCurrentPage : p == hover ? kHoveredPage : kOtherPage;
         Rect s = PageButtonRect(w.width, p);
         DrawDisc(dc, PS_SOLID, 3, kHalo, s.left + 1, s.top + 1, s.right, s.bottom);
         DrawDisc(dc, PS_SOLID, 1, kBlack, s.left + 3, s.top + 3, s.right - 1, s.bottom - 1);
@@ -178,7 +180,8 @@ void DrawGrid(HDC dc, const PaintArea& area) {
 
 void DrawTitle(HDC dc, Size w, const PaintArea& area) {
     int page = Settings.NowPage;
-    if (page < 1 || page > kMaxPages)
+    // The banner, of a 20-pixel font, ends above the board: an area below it needs no font.
+    if (page < 1 || page > kMaxPages || !AreaTouches(area, Rect{0, 0, w.width, BoardTop}))
         return;
     // The title is the user's text in the system code page; drawn wide, it reads right whatever
     // character set the font was asked for.
