@@ -57,7 +57,7 @@ static bool CreatedInThisProcess(HWND window) {
 
 static LRESULT CALLBACK RunDialogHookProc(int code, WPARAM first, LPARAM second) {
     if (code == HCBT_CREATEWND && CreatedInThisProcess((HWND)first)) {
-        // Any window creation anywhere is a chance to catch a Run dialog that is already open.
+        // Any window creation in this process is a chance to catch a Run dialog that is already open.
         HWND runDialog = FindWindowW(kRunDialogClass, kRunDialogTitle);
         if (runDialog != NULL && LauncherWantsTakeover()) {
             SetWindowPos(runDialog, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);

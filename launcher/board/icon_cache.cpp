@@ -206,8 +206,6 @@ void SetIconDestroyedListener(IconDestroyedListener listener) { iconDestroyedLis
 
 unsigned SharedIconHome(const char* path, int index) { return Spread(HashKey(path, index)); }
 
-void DestroyUnsharedIcon(IconHandle icon) { DestroyHandle(icon); }
-
 int PromiseIcon(const char* path, int index) { return Take(path, index) + 1; }
 
 bool PromiseMade(int promise) { return sharedIcons[promise - 1].made; }

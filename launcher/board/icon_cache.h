@@ -14,8 +14,6 @@ typedef void (*IconDestroyedListener)(IconHandle icon);
 void SetIconDestroyedListener(IconDestroyedListener listener);
 // Where the hash's search for the icon of path and index starts: tests crowd keys into one run by it.
 unsigned SharedIconHome(const char* path, int index);
-// Destroys a handle nobody shares (a list of a file's icons), telling the listener first.
-void DestroyUnsharedIcon(IconHandle icon);
 
 // A promised icon: a counted share of the icon of a file and index that is extracted only when first
 // asked for. Loading promises every slot's icon, so start-up extracts only what the first paint shows.

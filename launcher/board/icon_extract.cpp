@@ -36,8 +36,7 @@ void LoadFileIcons(const char* path, int first, int count, IconHandle* icons) {
 
 void ReleaseFileIcons(const IconHandle* icons, int count) {
     for (int i = 0; i < count; i++)
-        if (icons[i] != ThePlatform().ResourceIcon())
-            DestroyUnsharedIcon(icons[i]);
+        ReleaseIcon(icons[i]); // never shared, so destroyed unless it is the program's icon
 }
 
 int CountIcons(const char* path) {

@@ -3,6 +3,7 @@
 
 #include "launcher/board/icon_table.h"
 #include "launcher/common/paths.h"
+#include "launcher/common/window.h"
 #include "launcher/settings/settings.h"
 
 namespace {
@@ -17,19 +18,12 @@ void IconsFilePath(char* out, int size) {
     JoinPath(out, size, directory, "icons.dat");
 }
 
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
 // A timer's messages come only when no input or paint is waiting, so the first paint goes before the
 // first tick; the page shown then, and whichever page is shown at each tick, comes first.
 void CALLBACK MakeIconsTick(HWND, UINT, UINT_PTR, DWORD) {
-    const double end = Now() + kMakeMillisecondsPerTick;
+    const double end = MillisecondsNow() + kMakeMillisecondsPerTick;
     while (MakeNextPromisedIcon(Settings.NowPage, Settings.IconCountRow, Settings.IconCountColumn))
-        if (Now() > end)
+        if (MillisecondsNow() > end)
             return;
     KillTimer(NULL, makeTimer);
     makeTimer = 0;

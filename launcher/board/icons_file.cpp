@@ -15,8 +15,6 @@ namespace {
 const int kLineBuffer = 1000;
 const int kValueLimit = 511;
 const int kKeyLimit = 9;
-// Set while a load promises the slots' icons instead of extracting them.
-bool iconsLater;
 
 // A slot number or icon index: far enough past the int range that clamping tells the ends apart.
 long long ParseNumber(const char* text) { return ParseSaturatingNumber(text, Blanks::SpacesAndTabs, 10000000000LL); }
@@ -44,7 +42,8 @@ template <int N> void StoreValue(char (&field)[N], const char* value) {
 }
 
 // One line without its line end: slot?KEY?value.
-void ApplyLine(char* line) {
+// With later, the slot's icon is promised instead of extracted.
+void ApplyLine(char* line, bool later) {
     char* first = std::strchr(line, '?');
     if (first == NULL)
         return;
@@ -76,14 +75,13 @@ void ApplyLine(char* line) {
         StoreValue(entry.command, bounded);
     } else if (std::strcmp(key, "ICONINDEX") == 0) {
         entry.iconIndex = ClampToInt(ParseNumber(value));
-        SetSlotIcon((int)slot, iconsLater);
+        SetSlotIcon((int)slot, later);
     }
 }
 
 } // namespace
 
 void ReadIcons(std::FILE* file, bool promiseIcons) {
-    iconsLater = promiseIcons;
     char line[kLineBuffer];
     bool continuation = false;
     while (std::fgets(line, kLineBuffer - 1, file) != NULL) {
@@ -101,9 +99,8 @@ void ReadIcons(std::FILE* file, bool promiseIcons) {
         while (length > 0 && line[length - 1] == '\r')
             line[--length] = '\0';
         // fgets stops at an embedded NUL as far as strlen is concerned; that is the line.
-        ApplyLine(line);
+        ApplyLine(line, promiseIcons);
     }
-    iconsLater = false;
 }
 
 int LoadIconsFrom(const char* path, bool promiseIcons) {

@@ -235,13 +235,6 @@ UINT_PTR warmTimer;
 const double kWarmMillisecondsPerTick = 8;
 int warmSlot; // the next slot the warm-up looks at
 
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
 void StopWarming() {
     if (warmTimer != 0)
         KillTimer(NULL, warmTimer);
@@ -272,7 +265,7 @@ void MakeVisibleRowImages() {
 void PlaceAliasImages(int slots) {
     for (int slot = 1; slot <= slots; slot++)
         if (IconTable[slot].icon != nullptr && IconTable[slot].command[0] != '\0')
-            CompletionImageOf(IconTable[slot].icon);
+            CompletionImageOf(SlotIcon(IconTable[slot]));
     GrowCompletionImages();
 }
 
@@ -280,7 +273,7 @@ void PlaceAliasImages(int slots) {
 // slots an alias can match, until the tick's time is up.
 void CALLBACK WarmTick(HWND, UINT, UINT_PTR, DWORD) {
     const int slots = BoardSlotCount(Settings);
-    const double end = Now() + kWarmMillisecondsPerTick;
+    const double end = MillisecondsNow() + kWarmMillisecondsPerTick;
     ComputedOrderHolds(listOwner);
     MakeVisibleRowImages();
     // Icons that loading promised are made first, nearest page first (icon_table_win.cpp); until then
@@ -295,7 +288,7 @@ void CALLBACK WarmTick(HWND, UINT, UINT_PTR, DWORD) {
             continue;
         MakeCompletionImage(SlotIcon(e));
         MeasureAliasWidth(warmSlot);
-        if (Now() > end)
+        if (MillisecondsNow() > end)
             return;
     }
     StopWarming();

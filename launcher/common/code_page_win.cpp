@@ -56,7 +56,8 @@ void NarrowShown(const wchar_t* text, char* out, int size) {
         return;
     // UTF-8 has a place for every character, and takes no default character.
     const bool options = CodePageTakesNarrowingOptions(GetACP());
-    if (WideCharToMultiByte(CP_ACP, NarrowingFlags(), text, -1, out, size, options ? "_" : NULL, NULL) == 0)
+    if (WideCharToMultiByte(CP_ACP, options ? WC_NO_BEST_FIT_CHARS : 0, text, -1, out, size, options ? "_" : NULL,
+                            NULL) == 0)
         out[0] = '\0';
 }
 

@@ -5,6 +5,13 @@ HINSTANCE programInstance;
 
 HINSTANCE ProgramModule() { return programInstance != NULL ? programInstance : GetModuleHandleA(NULL); }
 
+double MillisecondsNow() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
 WNDPROC ReplaceWindowProc(HWND window, WNDPROC procedure) {
     return (WNDPROC)SetWindowLongA(window, GWL_WNDPROC, (LONG)(LONG_PTR)procedure);
 }

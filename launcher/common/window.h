@@ -11,6 +11,8 @@ extern HINSTANCE programInstance;
 // The module the launcher's own windows are made from: the program's, or this module when none is
 // set (tests).
 HINSTANCE ProgramModule();
+// The performance counter in milliseconds: what idle-time work measures its share of a tick by.
+double MillisecondsNow();
 
 // Replaces a window's procedure and returns the one it had, for CallWindowProcA.
 WNDPROC ReplaceWindowProc(HWND window, WNDPROC procedure);

@@ -20,6 +20,10 @@ HBRUSH CommandBoxBrush;
 
 namespace {
 
+// The message Windows sends every top-level window when the taskbar starts again (Explorer restarted)
+// without the old one's icons; registered at start-up.
+UINT taskbarCreatedMessage;
+
 const COLORREF kClassBackground = RGB(180, 180, 220);
 
 void TrimSystemMenu(HWND window) {
@@ -141,7 +145,7 @@ void SetMainWindowRegion(HWND window) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == TaskbarCreatedMessage && message != 0) {
+    if (message == taskbarCreatedMessage && message != 0) {
         // A restarted taskbar holds none of the old one's icons.
         NotifyTrayIcon(window, NIM_ADD, programInstance, IDI_LAUNCHER);
         return 0;
@@ -223,7 +227,7 @@ HWND CreateMainWindow() {
     wc.hbrBackground = CreateSolidBrush(kClassBackground);
     wc.lpszClassName = kMainWindowClass;
     RegisterClassExA(&wc);
-    TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
     const Rect place =
         OpeningPlace(BoardWindowWidth(Settings.IconCountColumn), BoardWindowHeight(Settings.IconCountRow));

@@ -19,9 +19,6 @@ void SetMainWindowRegion(HWND window);
 const int kActivationHotKeyId = 0;
 void RegisterActivationHotKey(HWND window);
 void NotifyTrayIcon(HWND window, DWORD action, HINSTANCE instance, int iconId);
-// The message Windows sends every top-level window when the taskbar starts again (Explorer
-// restarted) without the old one's icons; registered at start-up.
-extern UINT TaskbarCreatedMessage;
 void OnHotKey(HWND window, WPARAM wParam);
 void OnTrayIcon(HWND window, LPARAM lParam);
 // Menus: the board's right click and the commands they send.

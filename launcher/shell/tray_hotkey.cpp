@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 
-UINT TaskbarCreatedMessage;
-
 void RegisterActivationHotKey(HWND window) {
     UINT modifiers = 0;
     if (FlagOn(Settings.ActiveKeyAlt))

@@ -1,11 +1,9 @@
 // Where the main window opens, from its saved place and the monitors there are.
 #include "launcher/shell/window_place.h"
 
-namespace {
+#include "launcher/board/board_geometry.h"
 
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
+namespace {
 
 // The gap between the two along one axis; 0 where they overlap or touch.
 long long Gap(int lowA, int highA, int lowB, int highB) {
@@ -35,7 +33,7 @@ Rect PlaceOnScreen(const Rect& saved, const Monitor* monitors, int count) {
     int nearest = -1;
     long long nearestDistance = 0;
     for (int i = 0; i < count; i++) {
-        if (Overlap(saved, monitors[i].area))
+        if (RectsOverlap(saved, monitors[i].area))
             return saved;
         const long long distance = SquaredDistance(saved, monitors[i].area);
         if (nearest < 0 || distance < nearestDistance) {
