@@ -25,7 +25,8 @@ bool RunDialog64TakenOver(int windows) {
     PROCESS_INFORMATION pi = {};
     EXPECT_TRUE(CreateProcessA(exe.c_str(), &line[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) << exe;
     DWORD code = 1;
-    WaitForSingleObject(pi.hProcess, 60000);
+    if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_TIMEOUT)
+        TerminateProcess(pi.hProcess, 1); // stands still: not taken over, and not left behind
     GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
